@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "form/tessorin.h"
+#include "runtime/qt/locale_settings.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("trapezoid"));
+  QApplication::setApplicationVersion(QStringLiteral(TRAPEZOID_VERSION));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/form/hamburger.ico")));
+
+  form::Tessorin window(runtime::SystemSettings());
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,27 @@
+// One Calculate core run: six conversions, the formulas and six formatted texts.
+#include <benchmark/benchmark.h>
+
+#include "model/combination.h"
+#include "model/solver.h"
+
+namespace {
+
+void CalculateCore(benchmark::State& state) {
+  const int index = static_cast<int>(state.range(0));
+  const char* example[] = {"8", "5", "2", "4", "20", "20"};
+  model::Rows rows;
+  for (int i = 0; i < model::kQuantityCount; ++i) {
+    rows[i] = {model::IsGiven(index, i), model::IsGiven(index, i) ? example[i] : ""};
+  }
+  const runtime::RegionalSettings settings;
+  for (auto _ : state) {
+    auto texts = model::Calculate(index, rows, settings);
+    benchmark::DoNotOptimize(texts);
+  }
+  state.SetLabel(std::string(model::kCombinations[index].label));
+}
+BENCHMARK(CalculateCore)->DenseRange(0, model::kCombinationCount - 1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,59 @@
+// The calculator's one window. It keeps no state of its own: what is selected, ticked, locked
+// and typed lives in its controls, which are kept in arrays by element index.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "runtime/regional_settings.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace form {
+
+class Tessorin : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Shows a message to the user; replaceable so that tests need not answer a dialog.
+  using Reporter = std::function<void(const QString& title, const QString& message)>;
+
+  explicit Tessorin(runtime::RegionalSettings settings, QWidget* parent = nullptr);
+  void setReporter(Reporter reporter) { report_ = std::move(reporter); }
+
+  std::array<QLabel*, 2> Label1{};
+  QListWidget* List1 = nullptr;
+  QGroupBox* Frame1 = nullptr;
+  std::array<QCheckBox*, 6> Check1{};
+  std::array<QLineEdit*, 6> Text2{};
+  std::array<QPushButton*, 2> Command1{};
+  QLabel* Picture1 = nullptr;
+  std::array<QPlainTextEdit*, 2> Text1{};
+
+ private:
+  void BuildControls();
+  void BuildQuantityRows();
+  void ApplyColours();
+  void SetTabOrder();
+  QWidget* ControlAt(int tabIndex) const;
+
+  void Form_Load();
+  void List1_Click(int index);
+  void Command1_Click(int index);
+
+  void ApplyCombination();
+  void Calculate();
+  void ClearValues();
+
+  runtime::RegionalSettings settings_;
+  Reporter report_;
+};
+
+}  // namespace form

@@ -1,0 +1,237 @@
+// Drives the window as a pupil would: list rows, typing, the two buttons.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "form/tessorin.h"
+#include "model/combination.h"
+#include "runtime/qt/locale_settings.h"
+#include "typing.h"
+
+using form::Tessorin;
+
+class FormBehaviourTest : public QObject {
+  Q_OBJECT
+
+ private:
+  struct Report {
+    QString title, message;
+  };
+
+  std::unique_ptr<Tessorin> Open(const QLocale& locale = QLocale::c()) {
+    auto window = std::make_unique<Tessorin>(runtime::SettingsOf(locale));
+    reports_.clear();
+    window->setReporter([this](const QString& t, const QString& m) { reports_.push_back({t, m}); });
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) qFatal("the window was not shown");
+    return window;
+  }
+
+  static QStringList Texts(const Tessorin& w) {
+    QStringList texts;
+    for (QLineEdit* box : w.Text2) texts << box->text();
+    return texts;
+  }
+
+  static void Select(Tessorin& w, int row) {
+    QListWidget* list = w.List1;
+    list->scrollToItem(list->item(row));
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+  }
+
+  // Types the texts into the boxes of the combination's given quantities, in index order.
+  static void TypeGiven(Tessorin& w, int index, const QStringList& values) {
+    int k = 0;
+    for (model::Quantity q : model::kCombinations[index].given) {
+      w.Text2[q]->setFocus();
+      Type(w.Text2[q], values[k++]);
+    }
+  }
+
+  static void Press(Tessorin& w, int button) { QTest::mouseClick(w.Command1[button], Qt::LeftButton); }
+
+  // The invariant between events: exactly the given rows ticked and editable, ticks disabled.
+  static void VerifyRows(const Tessorin& w, int index) {
+    for (int i = 0; i < model::kQuantityCount; ++i) {
+      const bool given = model::IsGiven(index, i);
+      QCOMPARE(w.Check1[i]->isChecked(), given);
+      QCOMPARE(w.Text2[i]->isReadOnly(), !given);
+      QVERIFY(!w.Check1[i]->isEnabled());
+      QCOMPARE(w.Text2[i]->maxLength(), 7);
+    }
+  }
+
+  std::vector<Report> reports_;
+
+ private slots:
+  void afterLoadCombinationZeroIsApplied() {
+    auto w = Open();
+    QCOMPARE(w->List1->currentRow(), 0);
+    QVERIFY(w->List1->item(0)->isSelected());
+    VerifyRows(*w, 0);
+    QCOMPARE(Texts(*w), QStringList(6, QString()));
+    QCOMPARE(QApplication::focusWidget(), w->Text1[0]);
+  }
+
+  void selectingARowAppliesItsCombination_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < model::kCombinationCount; ++i) QTest::newRow(model::kCombinations[i].label.data()) << i;
+  }
+  void selectingARowAppliesItsCombination() {
+    QFETCH(int, index);
+    auto w = Open();
+    for (QLineEdit* box : w->Text2) box->setText(QStringLiteral("9"));
+    Select(*w, index == 0 ? 1 : 0);
+    Select(*w, index);
+    QCOMPARE(w->List1->currentRow(), index);
+    VerifyRows(*w, index);
+    QCOMPARE(Texts(*w), QStringList(6, QString()));
+  }
+
+  void keyboardMovesTheSelectionAndCtrlClickCannotClearIt() {
+    auto w = Open();
+    w->List1->setFocus();
+    QTest::keyClick(w->List1, Qt::Key_Down);
+    QTest::keyClick(w->List1, Qt::Key_Down);
+    QCOMPARE(w->List1->currentRow(), 2);
+    VerifyRows(*w, 2);
+    const QRect r = w->List1->visualItemRect(w->List1->item(2));
+    QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, r.center());
+    QTest::keyClick(w->List1, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(w->List1->selectedItems().size(), 1);
+    QCOMPARE(w->List1->currentRow(), 2);
+    VerifyRows(*w, 2);
+  }
+
+  void boxesTakeSevenCharactersAndLockedOnesNone() {
+    auto w = Open();
+    w->Text2[0]->setFocus();
+    Type(w->Text2[0], QStringLiteral("12,5 cmЖ99"));
+    QCOMPARE(w->Text2[0]->text(), QStringLiteral("12,5 cm"));
+    w->Text2[3]->setFocus();
+    Type(w->Text2[3], QStringLiteral("42Ж"));
+    QTest::keyClick(w->Text2[3], Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w->Text2[3]->text(), QString());
+    QVERIFY(w->Text2[3]->hasFocus());  // a locked box still takes the focus
+  }
+
+  void checkBoxesIgnoreClicks() {
+    auto w = Open();
+    for (QCheckBox* tick : w->Check1) {
+      const bool before = tick->isChecked();
+      QTest::mouseClick(tick, Qt::LeftButton);
+      QCOMPARE(tick->isChecked(), before);
+    }
+  }
+
+  void calculateTheAssignmentExample_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < model::kCombinationCount; ++i) QTest::newRow(model::kCombinations[i].label.data()) << i;
+  }
+  void calculateTheAssignmentExample() {
+    QFETCH(int, index);
+    const QStringList example{"8", "5", "2", "4", "20", "20"};
+    auto w = Open();
+    Select(*w, index);
+    QStringList given;
+    for (model::Quantity q : model::kCombinations[index].given) given << example[q];
+    TypeGiven(*w, index, given);
+    Press(*w, 0);
+    QCOMPARE(Texts(*w), (QStringList{"8.00000", "5.00000", "2.00000", "4.00000", "20.0000", "20.0000"}));
+    VerifyRows(*w, index);
+    QVERIFY(reports_.empty());
+  }
+
+  void calculateWritesANegativeBaseAndIsRepeatable() {
+    auto w = Open();
+    Select(*w, 1);
+    TypeGiven(*w, 1, {"4", "5", "4"});
+    Press(*w, 0);
+    QCOMPARE(Texts(*w), (QStringList{"4.00000", "5.00000", "-2.0000", "4.00000", "12.0000", "4.00000"}));
+    Press(*w, 0);
+    QCOMPARE(Texts(*w), (QStringList{"4.00000", "5.00000", "-2.0000", "4.00000", "12.0000", "4.00000"}));
+  }
+
+  void invalidInputChangesNothing_data() {
+    QTest::addColumn<QString>("b");
+    for (const char* bad : {"", "0", "-5", "пет", "0,5", "-"}) QTest::newRow(bad) << QString::fromUtf8(bad);
+  }
+  void invalidInputChangesNothing() {
+    QFETCH(QString, b);
+    auto w = Open();
+    TypeGiven(*w, 0, {"8", b, "2"});
+    w->Text2[3]->setText(QStringLiteral("keep"));
+    const QStringList before = Texts(*w);
+    Press(*w, 0);
+    QCOMPARE(Texts(*w), before);
+    QVERIFY(reports_.empty());
+  }
+
+  void clearEmptiesTheBoxesOnly() {
+    auto w = Open();
+    Select(*w, 9);
+    TypeGiven(*w, 9, {"8", "4", "20"});
+    Press(*w, 0);
+    QCOMPARE(w->Text2[2]->text(), QStringLiteral("2.00000"));
+    Press(*w, 1);
+    QCOMPARE(Texts(*w), QStringList(6, QString()));
+    VerifyRows(*w, 9);
+    QCOMPARE(w->List1->currentRow(), 9);
+    Press(*w, 0);  // nothing given now: nothing happens
+    QCOMPARE(Texts(*w), QStringList(6, QString()));
+  }
+
+  void anImpossibleTrapezoidIsReportedAndChangesNothing_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a,b,c") << 0 << QStringList{"8", "2", "2"} << QStringLiteral("2b ≥ |a - c|");
+    QTest::newRow("a,b,h") << 1 << QStringList{"8", "4", "5"} << QStringLiteral("колкото височината h");
+    QTest::newRow("P,a,b") << 4 << QStringList{"8", "5", "12"} << QStringLiteral("между 2a и 2a + 4b");
+    QTest::newRow("P,a,c") << 5 << QStringList{"8", "2", "14"} << QStringLiteral("между 2a и 2c");
+    QTest::newRow("P,b,h") << 7 << QStringList{"4", "5", "20"} << QStringLiteral("колкото височината h");
+    QTest::newRow("too large") << 0 << QStringList{"1E200", "1E200", "1"} << QStringLiteral("твърде големи");
+  }
+  void anImpossibleTrapezoidIsReportedAndChangesNothing() {
+    QFETCH(int, index);
+    QFETCH(QStringList, given);
+    QFETCH(QString, says);
+    auto w = Open();
+    Select(*w, index);
+    TypeGiven(*w, index, given);
+    const QStringList before = Texts(*w);
+    Press(*w, 0);
+    QCOMPARE(Texts(*w), before);
+    QCOMPARE(reports_.size(), std::size_t{1});
+    QVERIFY2(reports_[0].message.contains(says), qPrintable(reports_[0].message));
+    Press(*w, 0);  // still running, and still answering
+    QCOMPARE(reports_.size(), std::size_t{2});
+  }
+
+  void enterAndEscapePressNoButton() {
+    auto w = Open();
+    TypeGiven(*w, 0, {"8", "5", "2"});
+    QTest::keyClick(w->Text2[2], Qt::Key_Return);
+    QTest::keyClick(w->Text2[2], Qt::Key_Escape);
+    QCOMPARE(Texts(*w), (QStringList{"8", "5", "2", "", "", ""}));
+  }
+
+  void underBulgarianSettingsTheCommaIsTheDecimalSymbol() {
+    auto w = Open(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    Select(*w, 2);
+    TypeGiven(*w, 2, {"2,5", "0,5", "1000"});
+    Press(*w, 0);
+    QCOMPARE(Texts(*w), (QStringList{"2,50000", QString::fromUtf8("1\u00A0000,0"), "0,50000", QString::fromUtf8("1\u00A0000,0"),
+                                     QString::fromUtf8("2\u00A0003,0"), QString::fromUtf8("1\u00A0500,0")}));
+    Press(*w, 0);  // what was written reads back as the same numbers
+    QCOMPARE(w->Text2[0]->text(), QStringLiteral("2,50000"));
+    QCOMPARE(w->Text2[5]->text(), QString::fromUtf8("1\u00A0500,0"));
+  }
+};
+
+QTEST_MAIN(FormBehaviourTest)
+#include "form_behaviour_test.moc"

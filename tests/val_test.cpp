@@ -1,0 +1,98 @@
+#include "runtime/val.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "runtime/arithmetic_error.h"
+
+namespace runtime {
+namespace {
+
+RegionalSettings Bulgarian() {
+  RegionalSettings s;
+  s.decimalSymbol = ",";
+  s.groupSymbol = "\u00A0";
+  return s;
+}
+
+RegionalSettings English() { return RegionalSettings{}; }
+
+struct Case {
+  const char* text;
+  double period;  // under settings with the period as decimal symbol
+  double comma;   // under Bulgarian settings
+};
+
+TEST(Val, ReadsTheLeadingNumber) {
+  const Case cases[] = {
+      {"", 0, 0},
+      {"8", 8, 8},
+      {"  8  ", 8, 8},
+      {"1 2", 12, 12},
+      {"1\u00A0000", 1000, 1000},
+      {"1\u202F000\u2009000", 1e6, 1e6},
+      {"\t-\u3000 4", -4, -4},
+      {"+3", 3, 3},
+      {"5cm", 5, 5},
+      {".5", 0.5, 0.5},
+      {"1e3", 1000, 1000},
+      {"1E+3", 1000, 1000},
+      {"25E-1", 2.5, 2.5},
+      {"1E", 1, 1},
+      {"1E-", 1, 1},
+      {"1 E 2", 100, 100},
+      {"-", 0, 0},
+      {"-0", 0, 0},
+      {"abc", 0, 0},
+      {"E5", 0, 0},
+      {"1.2.3", 1.2, 1.2},
+      {"2,5", 2, 2.5},
+      {"0,5", 0, 0.5},
+      {"2,50000", 2, 2.5},
+      {"1,000.0", 1, 1},
+      {"1.5,5", 1.5, 1.5},
+      {"00012.500", 12.5, 12.5},
+      {"0.00001", 0.00001, 0.00001},
+      {"1E-400", 0, 0},
+      {"0.000E999999999999", 0, 0},
+      {"1E308", 1e308, 1e308},
+      {"Пет", 0, 0},
+      {"7п", 7, 7},
+      {"\xFF" "5", 0, 0},
+      {"12\xC3", 12, 12},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Val(c.text, English()), c.period) << '"' << c.text << '"';
+    EXPECT_EQ(Val(c.text, CSettings()), c.period) << '"' << c.text << '"';
+    EXPECT_EQ(Val(c.text, Bulgarian()), c.comma) << '"' << c.text << '"';
+  }
+}
+
+TEST(Val, NumbersBeyondADoubleOverflow) {
+  for (const char* text : {"1E400", "-1E309", "99999999999999E300", "1E99999999999999999999"}) {
+    try {
+      Val(text, English());
+      ADD_FAILURE() << text << " read without error";
+    } catch (const ArithmeticError& e) {
+      EXPECT_EQ(e.kind(), ErrorKind::Overflow) << text;
+    }
+  }
+}
+
+TEST(Val, LongDigitRunsStayExact) {
+  std::string many(5000, '0');
+  many += "1.5";
+  EXPECT_EQ(Val(many, English()), 1.5);
+  EXPECT_EQ(Val("0." + std::string(400, '0') + "1E405", English()), 1e4);
+}
+
+TEST(Val, ARegionalMinusSignReadsAsNegative) {
+  RegionalSettings s;
+  s.negativeSign = "\u2212";
+  EXPECT_EQ(Val("\u22122.5", s), -2.5);
+  EXPECT_EQ(Val("\u22122.5", English()), 0);
+}
+
+}  // namespace
+}  // namespace runtime
