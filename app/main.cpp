@@ -7,7 +7,6 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("trapezoid"));
   QApplication::setApplicationVersion(QStringLiteral(TRAPEZOID_VERSION));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/form/hamburger.ico")));
 
   form::Tessorin window(runtime::SystemSettings());
   window.show();

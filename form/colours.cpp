@@ -1,6 +1,7 @@
 #include "form/colours.h"
 
 #include <QPushButton>
+#include <QStyleFactory>
 
 namespace form::colours {
 
@@ -20,12 +21,12 @@ void KeepTextWhenDisabled(QWidget* widget) {
 }
 
 void PaintButton(QPushButton* button, QRgb colour) {
-  // Styles tint a palette colour on a button; a style-sheet rule with a border does not.
-  const QColor face(colour);
-  button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %2; }"
-                                       "QPushButton:pressed { border-style: inset; }"
-                                       "QPushButton:focus { border-color: black; }")
-                            .arg(face.name(), face.darker(150).name()));
+  // Fusion shades a palette colour on a button; the Windows style fills the face with it as it is.
+  static QStyle* const flat = QStyleFactory::create(QStringLiteral("Windows"));
+  button->setStyle(flat);
+  QPalette palette = button->palette();
+  palette.setColor(QPalette::Button, colour);
+  button->setPalette(palette);
 }
 
 }  // namespace form::colours

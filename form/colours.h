@@ -18,7 +18,7 @@ inline constexpr QRgb kClear = qRgb(255, 0, 0);
 void PaintBackground(QWidget* widget, QRgb colour);
 // Disabled text drawn in the normal text colour, so that a tick's letter stays readable.
 void KeepTextWhenDisabled(QWidget* widget);
-// A button whose face shows exactly `colour` under every style.
+// A button whose face shows exactly `colour`, whatever the application style.
 void PaintButton(QPushButton* button, QRgb colour);
 
 }  // namespace form::colours

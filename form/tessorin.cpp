@@ -1,6 +1,7 @@
 #include "form/tessorin.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 
 #include "form/colours.h"
 #include "form/combination_list.h"
+#include "form/embedded_image.h"
 #include "form/error_message.h"
 #include "form/layout.h"
 #include "form/texts.h"
@@ -20,6 +22,22 @@
 namespace form {
 
 namespace {
+
+void Describe(QWidget* widget, const texts::Accessible& a) {
+  widget->setAccessibleName(QString::fromUtf8(a.name));
+  widget->setAccessibleDescription(QString::fromUtf8(a.description));
+}
+
+// How a screen reader reads a list row: the given measures by name, in the row's order.
+QString SpokenCombination(const model::Combination& c) {
+  QStringList names;
+  for (std::size_t i = 0; i < c.label.size(); i += 2) {
+    const auto q = static_cast<std::size_t>(std::find(model::kLetters.begin(), model::kLetters.end(),
+                                                      c.label.substr(i, 1)) - model::kLetters.begin());
+    names << QString::fromUtf8(texts::kQuantityAccessible[q].name);
+  }
+  return QString::fromUtf8(texts::kListItem).arg(names.join(QStringLiteral(", ")));
+}
 
 void Place(QWidget* widget, const layout::Rect& r) { widget->setGeometry(r.left, r.top, r.width, r.height); }
 
@@ -33,7 +51,8 @@ Widget* Make(QWidget* parent, const char* array, int element, const layout::Rect
 
 QPlainTextEdit* MakeReadOnlyText(QWidget* parent, int element, const char* text) {
   auto* edit = Make<QPlainTextEdit>(parent, "Text1", element, layout::kText1[element]);
-  edit->setPlainText(QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  // Filling the document directly spares laying out a cursor that nobody sees yet.
+  edit->document()->setPlainText(QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
   edit->setReadOnly(true);
   edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   edit->setTabChangesFocus(true);
@@ -52,11 +71,12 @@ Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
       }) {
   setObjectName(QStringLiteral("Tessorin"));
   setWindowTitle(QString::fromUtf8(texts::kCaption));
-  setWindowIcon(QIcon(QStringLiteral(":/form/hamburger.ico")));
+  setWindowIcon(QIcon(QPixmap::fromImage(embedded::kHamburger.image())));
   setFont(QFont(QString::fromLatin1(layout::kFontFamily), layout::kFontPoints));
   setFixedSize(layout::kClientWidth, layout::kClientHeight);
   BuildControls();
   ApplyColours();
+  DescribeForScreenReaders();
   SetTabOrder();
   Text1[0]->setFocus();
   Form_Load();
@@ -86,7 +106,11 @@ void Tessorin::BuildControls() {
   Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Picture1->setLineWidth(2);
   Picture1->setAlignment(Qt::AlignCenter);
-  Picture1->setPixmap(QPixmap(QStringLiteral(":/form/trapezoid.jpg")));
+  // On a screen scaled up, the drawing made at twice the size keeps its lines sharp.
+  const bool scaled = devicePixelRatioF() > 1.0;
+  QPixmap drawing = QPixmap::fromImage((scaled ? embedded::kTrapezoid2x : embedded::kTrapezoid).image());
+  drawing.setDevicePixelRatio(scaled ? 2.0 : 1.0);
+  Picture1->setPixmap(drawing);
   Picture1->setFocusPolicy(Qt::StrongFocus);
 
   const char* captions[] = {texts::kCalculate, texts::kClear};
@@ -122,6 +146,29 @@ void Tessorin::ApplyColours() {
   for (QCheckBox* tick : Check1) {
     colours::PaintBackground(tick, colours::kTick);
     colours::KeepTextWhenDisabled(tick);
+  }
+}
+
+void Tessorin::DescribeForScreenReaders() {
+  Describe(this, texts::kWindowAccessible);
+  for (int i = 0; i < 2; ++i) {
+    Describe(Label1[i], texts::kLabel1Accessible[i]);
+    Describe(Command1[i], texts::kCommand1Accessible[i]);
+    Describe(Text1[i], texts::kText1Accessible[i]);
+  }
+  Describe(List1, texts::kList1Accessible);
+  for (int row = 0; row < model::kCombinationCount; ++row) {
+    List1->item(row)->setData(Qt::AccessibleTextRole, SpokenCombination(model::kCombinations[row]));
+  }
+  Describe(Frame1, texts::kFrame1Accessible);
+  Describe(Picture1, texts::kPicture1Accessible);
+  for (int i = 0; i < model::kQuantityCount; ++i) {
+    const texts::Accessible& q = texts::kQuantityAccessible[i];
+    const QString name = QString::fromUtf8(q.name);
+    Check1[i]->setAccessibleName(QString::fromUtf8(texts::kTickName).arg(name));
+    Check1[i]->setAccessibleDescription(QString::fromUtf8(texts::kTickDescription).arg(name));
+    Text2[i]->setAccessibleName(name);
+    Text2[i]->setAccessibleDescription(QString::fromUtf8(texts::kBoxDescription).arg(QString::fromUtf8(q.description)));
   }
 }
 

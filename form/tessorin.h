@@ -41,6 +41,7 @@ class Tessorin : public QWidget {
   void BuildControls();
   void BuildQuantityRows();
   void ApplyColours();
+  void DescribeForScreenReaders();
   void SetTabOrder();
   QWidget* ControlAt(int tabIndex) const;
 

@@ -43,6 +43,51 @@ inline constexpr char kAphorism[] =
     "правилния начин, е, че никой не оценява колко трудно е \r\n"
     "било. \r\n";
 
+// What a screen reader says of each control: its name, then its description.
+struct Accessible {
+  const char* name;
+  const char* description;
+};
+
+inline constexpr Accessible kWindowAccessible = {
+    "Трапец", "Калкулатор за равнобедрен трапец: по три дадени размера пресмята останалите три."};
+inline constexpr std::array<Accessible, 2> kLabel1Accessible = {{
+    {kTitle, "Заглавие на програмата"},
+    {kGiven, "Заглавие на списъка с комбинации от дадени размери"},
+}};
+inline constexpr Accessible kList1Accessible = {
+    "Дадени размери",
+    "Изберете кои три размера на трапеца са дадени. Предлагат се дванадесет комбинации от голямата "
+    "основа a, бедрото b, малката основа c, височината h, периметъра P и лицето S."};
+inline constexpr Accessible kFrame1Accessible = {
+    kMeasures, "Шестте размера на трапеца: отметнатите са дадени и се въвеждат, останалите се изчисляват."};
+inline constexpr std::array<Accessible, 2> kCommand1Accessible = {{
+    {kCalculate, "Пресмята останалите три размера от дадените."},
+    {kClear, "Изчиства шестте полета със стойности."},
+}};
+inline constexpr Accessible kPicture1Accessible = {
+    "Чертеж на равнобедрен трапец",
+    "Трапец ABCD: долната основа AB е a, горната основа DC е c, бедрата AD и BC са b, височината DH е h. "
+    "Пунктирна вертикална линия е оста на симетрия и дели DC на две половини c/2."};
+inline constexpr std::array<Accessible, 2> kText1Accessible = {{
+    {"Задание", "Условието на проекта, означенията и формулите за периметър и лице."},
+    {"Афоризъм", "Скрит текст."},
+}};
+
+// Each quantity, by index: how it is named, and what its value box holds.
+inline constexpr std::array<Accessible, 6> kQuantityAccessible = {{
+    {"Голяма основа a", "дължината на по-голямата основа на трапеца"},
+    {"Бедро b", "дължината на бедрото на трапеца"},
+    {"Малка основа c", "дължината на по-малката основа на трапеца"},
+    {"Височина h", "височината на трапеца"},
+    {"Периметър P", "периметърът на трапеца"},
+    {"Лице S", "лицето на трапеца"},
+}};
+inline constexpr char kTickName[] = "Отметка „%1“";
+inline constexpr char kTickDescription[] = "Отметнато, когато размерът „%1“ е даден; програмата го поставя сама.";
+inline constexpr char kBoxDescription[] = "Стойност: %1. До седем знака; въвежда се, когато е дадено.";
+inline constexpr char kListItem[] = "Дадени: %1";
+
 // Messages for a calculation that has no answer.
 inline constexpr char kErrorTitle[] = "Няма такъв трапец";
 inline constexpr char kTooLargeTitle[] = "Твърде големи числа";

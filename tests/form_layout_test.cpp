@@ -76,8 +76,9 @@ class FormLayoutTest : public QObject {
     QCOMPARE(CentreColour(w.Command1[0]), QColor(0, 255, 0));
     QCOMPARE(CentreColour(w.Command1[1]), QColor(255, 0, 0));
     const QImage window = w.grab().toImage();
-    QCOMPARE(window.pixelColor(4, 100), QColor(192, 192, 255));
-    QCOMPARE(window.pixelColor(18, 2), QColor(255, 192, 128));
+    const qreal dpr = window.devicePixelRatio();
+    QCOMPARE(window.pixelColor((QPointF(4, 100) * dpr).toPoint()), QColor(192, 192, 255));
+    QCOMPARE(window.pixelColor((QPointF(18, 2) * dpr).toPoint()), QColor(255, 192, 128));
     const QImage tick = w.Check1[3]->grab().toImage();
     QCOMPARE(tick.pixelColor(tick.width() - 2, 2), QColor(128, 128, 255));
   }
@@ -139,7 +140,13 @@ class FormLayoutTest : public QObject {
     QCOMPARE(picture.size(), QSize(183, 197));
     QVERIFY(picture.isGrayscale());
     QCOMPARE(qRound(picture.dotsPerMeterX() * 0.0254), 96);
-    QCOMPARE(window_->Picture1->pixmap().size(), QSize(183, 197));
+    // Shown at its full size on any screen, from the drawing made for the screen's scale.
+    const QPixmap shown = window_->Picture1->pixmap();
+    QCOMPARE(shown.deviceIndependentSize(), QSizeF(183, 197));
+    QCOMPARE(shown.devicePixelRatio(), window_->devicePixelRatioF() > 1 ? 2.0 : 1.0);
+    QCOMPARE(shown.toImage().convertToFormat(QImage::Format_Grayscale8),
+             (shown.devicePixelRatio() > 1 ? QImage(QStringLiteral(TRAPEZOID_IMAGES "/trapezoid@2x.jpg")) : picture)
+                 .convertToFormat(QImage::Format_Grayscale8));
 
     const QImage icon(QStringLiteral(":/form/hamburger.ico"));
     QCOMPARE(icon.size(), QSize(32, 32));

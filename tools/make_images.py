@@ -2,6 +2,7 @@
 """Draws the program's two images from our own drawing commands.
 
   form/images/trapezoid.jpg   the drawing shown in the window (183 x 197, greyscale JPEG, 96 dpi)
+  form/images/trapezoid@2x.jpg  the same drawing for screens scaled by two (366 x 394, 192 dpi)
   form/images/hamburger.ico   the window and program icon (32 x 32, 256 colours, transparency mask)
   packaging/icons/...         the same icon as PNG in the hicolor sizes, and as SVG
 
@@ -14,7 +15,7 @@ from PIL import Image, ImageDraw, ImageFont
 
 ROOT = Path(__file__).resolve().parent.parent
 FONT = "/usr/share/fonts/truetype/liberation2/LiberationSerif-Italic.ttf"
-APP_ID = "org.example.Trapezoid"
+APP_ID = "org.example.trapezoid"
 SUPER = 4  # supersampling factor: draw large, then scale down smoothly
 
 # ---- the trapezoid drawing -------------------------------------------------------------
@@ -33,8 +34,8 @@ LETTERING = [
 ]
 
 
-def draw_trapezoid(path):
-    s = SUPER
+def draw_trapezoid(path, scale=1):
+    s = SUPER * scale
     img = Image.new("L", (183 * s, 197 * s), 255)
     g = ImageDraw.Draw(img)
     pt = lambda p: (p[0] * s, p[1] * s)
@@ -47,8 +48,8 @@ def draw_trapezoid(path):
     font = ImageFont.truetype(FONT, 13 * s)
     for text, x, y in LETTERING:
         g.text((x * s, y * s), text, fill=0, font=font)
-    img = img.resize((183, 197), Image.LANCZOS)
-    img.save(path, "JPEG", quality=92, dpi=(96, 96), progressive=False, optimize=False)
+    img = img.resize((183 * scale, 197 * scale), Image.LANCZOS)
+    img.save(path, "JPEG", quality=92, dpi=(96 * scale, 96 * scale), progressive=False, optimize=False)
 
 
 # ---- the hamburger icon ----------------------------------------------------------------
@@ -159,6 +160,7 @@ def main():
     images = ROOT / "form" / "images"
     images.mkdir(parents=True, exist_ok=True)
     draw_trapezoid(images / "trapezoid.jpg")
+    draw_trapezoid(images / "trapezoid@2x.jpg", scale=2)
     write_ico_8bit(render_icon(32), images / "hamburger.ico")
 
     hicolor = ROOT / "packaging" / "icons" / "hicolor"
