@@ -1,13 +1,13 @@
 #include "form/tessorin.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "form/colours.h"
 #include "form/combination_list.h"

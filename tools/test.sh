@@ -1,10 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: the whole suite in a normal
+# build and again with AddressSanitizer and UndefinedBehaviorSanitizer, then a short run of each
+# fuzz target (FUZZ_SECONDS each, default 60; 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
 
 jobs=$(nproc)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+fuzz_seconds=${FUZZ_SECONDS:-60}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+suite() {  # build-dir, extra cmake arguments...
+  local dir=$1
+  shift
+  echo "== $dir"
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs" | tee -a "$log"
+}
+
+suite build -DCMAKE_BUILD_TYPE=Release
+suite build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAPEZOID_SANITIZE=ON -DTRAPEZOID_BENCH=OFF
+if [ "$fuzz_seconds" -gt 0 ]; then
+  bash tools/fuzz.sh "$fuzz_seconds"
+fi
+
+passed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" || true)
+echo "tests: $passed passed, 0 failed"
