@@ -7,6 +7,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("trapezoid"));
   QApplication::setApplicationVersion(QStringLiteral(TRAPEZOID_VERSION));
+  QApplication::setWindowIcon(form::ProgramIcon());
 
   form::Tessorin window(runtime::SystemSettings());
   window.show();

@@ -63,6 +63,8 @@ QPlainTextEdit* MakeReadOnlyText(QWidget* parent, int element, const char* text)
 
 }  // namespace
 
+QIcon ProgramIcon() { return QIcon(QPixmap::fromImage(embedded::kHamburger.image())); }
+
 Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       settings_(std::move(settings)),
@@ -71,7 +73,7 @@ Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
       }) {
   setObjectName(QStringLiteral("Tessorin"));
   setWindowTitle(QString::fromUtf8(texts::kCaption));
-  setWindowIcon(QIcon(QPixmap::fromImage(embedded::kHamburger.image())));
+  setWindowIcon(ProgramIcon());
   setFont(QFont(QString::fromLatin1(layout::kFontFamily), layout::kFontPoints));
   setFixedSize(layout::kClientWidth, layout::kClientHeight);
   BuildControls();

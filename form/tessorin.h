@@ -2,6 +2,7 @@
 // and typed lives in its controls, which are kept in arrays by element index.
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -17,6 +18,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace form {
+
+// The hamburger icon of the window and of the program.
+QIcon ProgramIcon();
 
 class Tessorin : public QWidget {
   Q_OBJECT

@@ -30,4 +30,16 @@ done
 [ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || { echo "wrong package version"; exit 1; }
 dpkg-deb -c "$deb" > "$stage/contents"
 grep -q './usr/bin/trapezoid' "$stage/contents" || { echo "no executable in the package"; exit 1; }
+# The Windows version record compiles, with the icon and version 1.00 in block 040904B0.
+if command -v x86_64-w64-mingw32-windres >/dev/null; then
+  src=$(cd "$(dirname "$0")/.." && pwd)
+  sed -e "s|@ICON_PATH@|$src/form/images/hamburger.ico|" -e 's/@PROJECT_VERSION_MAJOR@/1/' \
+      -e 's/@PROJECT_VERSION_MINOR@/00/' -e 's/@PROJECT_VERSION@/1.00/' \
+      "$src/packaging/windows/trapezoid.rc.in" > "$stage/trapezoid.rc"
+  x86_64-w64-mingw32-windres --preprocessor=cpp -O res -i "$stage/trapezoid.rc" -o "$stage/trapezoid.res"
+  strings -el "$stage/trapezoid.res" > "$stage/res.txt"
+  for s in 040904B0 FileVersion ProductVersion 1.00; do
+    grep -q "$s" "$stage/res.txt" || { echo "the version record lacks $s"; exit 1; }
+  done
+fi
 echo "packaging ok"

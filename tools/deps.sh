@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
 )
 if [ "${1:-}" = "--screenshots" ]; then
   packages+=(xvfb xauth)
