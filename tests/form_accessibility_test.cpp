@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include "form/tessorin.h"
+#include "window_driver.h"
 
 using form::Tessorin;
 
@@ -25,9 +25,7 @@ class FormAccessibilityTest : public QObject {
 
  private slots:
   void init() {
-    window_ = std::make_unique<Tessorin>(runtime::CSettings());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_ = ShowWindow(runtime::CSettings());
   }
   void cleanup() { window_.reset(); }
 

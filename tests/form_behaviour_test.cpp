@@ -6,10 +6,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "form/tessorin.h"
 #include "model/combination.h"
 #include "runtime/qt/locale_settings.h"
-#include "typing.h"
+#include "window_driver.h"
 
 using form::Tessorin;
 
@@ -22,26 +21,13 @@ class FormBehaviourTest : public QObject {
   };
 
   std::unique_ptr<Tessorin> Open(const QLocale& locale = QLocale::c()) {
-    auto window = std::make_unique<Tessorin>(runtime::SettingsOf(locale));
+    auto window = ShowWindow(runtime::SettingsOf(locale));
     reports_.clear();
     window->setReporter([this](const QString& t, const QString& m) { reports_.push_back({t, m}); });
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get())) qFatal("the window was not shown");
     return window;
   }
 
-  static QStringList Texts(const Tessorin& w) {
-    QStringList texts;
-    for (QLineEdit* box : w.Text2) texts << box->text();
-    return texts;
-  }
-
-  static void Select(Tessorin& w, int row) {
-    QListWidget* list = w.List1;
-    list->scrollToItem(list->item(row));
-    const QRect r = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-  }
+  static void Select(Tessorin& w, int row) { ClickRow(w.List1, row); }
 
   // Types the texts into the boxes of the combination's given quantities, in index order.
   static void TypeGiven(Tessorin& w, int index, const QStringList& values) {
@@ -73,7 +59,7 @@ class FormBehaviourTest : public QObject {
     QCOMPARE(w->List1->currentRow(), 0);
     QVERIFY(w->List1->item(0)->isSelected());
     VerifyRows(*w, 0);
-    QCOMPARE(Texts(*w), QStringList(6, QString()));
+    QCOMPARE(BoxTexts(*w), QStringList(6, QString()));
     QCOMPARE(QApplication::focusWidget(), w->Text1[0]);
   }
 
@@ -89,7 +75,7 @@ class FormBehaviourTest : public QObject {
     Select(*w, index);
     QCOMPARE(w->List1->currentRow(), index);
     VerifyRows(*w, index);
-    QCOMPARE(Texts(*w), QStringList(6, QString()));
+    QCOMPARE(BoxTexts(*w), QStringList(6, QString()));
   }
 
   void keyboardMovesTheSelectionAndCtrlClickCannotClearIt() {
@@ -99,8 +85,7 @@ class FormBehaviourTest : public QObject {
     QTest::keyClick(w->List1, Qt::Key_Down);
     QCOMPARE(w->List1->currentRow(), 2);
     VerifyRows(*w, 2);
-    const QRect r = w->List1->visualItemRect(w->List1->item(2));
-    QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, r.center());
+    ClickRow(w->List1, 2, Qt::ControlModifier);
     QTest::keyClick(w->List1, Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(w->List1->selectedItems().size(), 1);
     QCOMPARE(w->List1->currentRow(), 2);
@@ -141,7 +126,7 @@ class FormBehaviourTest : public QObject {
     for (model::Quantity q : model::kCombinations[index].given) given << example[q];
     TypeGiven(*w, index, given);
     Press(*w, 0);
-    QCOMPARE(Texts(*w), (QStringList{"8.00000", "5.00000", "2.00000", "4.00000", "20.0000", "20.0000"}));
+    QCOMPARE(BoxTexts(*w), (QStringList{"8.00000", "5.00000", "2.00000", "4.00000", "20.0000", "20.0000"}));
     VerifyRows(*w, index);
     QVERIFY(reports_.empty());
   }
@@ -151,9 +136,9 @@ class FormBehaviourTest : public QObject {
     Select(*w, 1);
     TypeGiven(*w, 1, {"4", "5", "4"});
     Press(*w, 0);
-    QCOMPARE(Texts(*w), (QStringList{"4.00000", "5.00000", "-2.0000", "4.00000", "12.0000", "4.00000"}));
+    QCOMPARE(BoxTexts(*w), (QStringList{"4.00000", "5.00000", "-2.0000", "4.00000", "12.0000", "4.00000"}));
     Press(*w, 0);
-    QCOMPARE(Texts(*w), (QStringList{"4.00000", "5.00000", "-2.0000", "4.00000", "12.0000", "4.00000"}));
+    QCOMPARE(BoxTexts(*w), (QStringList{"4.00000", "5.00000", "-2.0000", "4.00000", "12.0000", "4.00000"}));
   }
 
   void invalidInputChangesNothing_data() {
@@ -165,9 +150,9 @@ class FormBehaviourTest : public QObject {
     auto w = Open();
     TypeGiven(*w, 0, {"8", b, "2"});
     w->Text2[3]->setText(QStringLiteral("keep"));
-    const QStringList before = Texts(*w);
+    const QStringList before = BoxTexts(*w);
     Press(*w, 0);
-    QCOMPARE(Texts(*w), before);
+    QCOMPARE(BoxTexts(*w), before);
     QVERIFY(reports_.empty());
   }
 
@@ -178,11 +163,11 @@ class FormBehaviourTest : public QObject {
     Press(*w, 0);
     QCOMPARE(w->Text2[2]->text(), QStringLiteral("2.00000"));
     Press(*w, 1);
-    QCOMPARE(Texts(*w), QStringList(6, QString()));
+    QCOMPARE(BoxTexts(*w), QStringList(6, QString()));
     VerifyRows(*w, 9);
     QCOMPARE(w->List1->currentRow(), 9);
     Press(*w, 0);  // nothing given now: nothing happens
-    QCOMPARE(Texts(*w), QStringList(6, QString()));
+    QCOMPARE(BoxTexts(*w), QStringList(6, QString()));
   }
 
   void anImpossibleTrapezoidIsReportedAndChangesNothing_data() {
@@ -203,9 +188,9 @@ class FormBehaviourTest : public QObject {
     auto w = Open();
     Select(*w, index);
     TypeGiven(*w, index, given);
-    const QStringList before = Texts(*w);
+    const QStringList before = BoxTexts(*w);
     Press(*w, 0);
-    QCOMPARE(Texts(*w), before);
+    QCOMPARE(BoxTexts(*w), before);
     QCOMPARE(reports_.size(), std::size_t{1});
     QVERIFY2(reports_[0].message.contains(says), qPrintable(reports_[0].message));
     Press(*w, 0);  // still running, and still answering
@@ -217,7 +202,7 @@ class FormBehaviourTest : public QObject {
     TypeGiven(*w, 0, {"8", "5", "2"});
     QTest::keyClick(w->Text2[2], Qt::Key_Return);
     QTest::keyClick(w->Text2[2], Qt::Key_Escape);
-    QCOMPARE(Texts(*w), (QStringList{"8", "5", "2", "", "", ""}));
+    QCOMPARE(BoxTexts(*w), (QStringList{"8", "5", "2", "", "", ""}));
   }
 
   void underBulgarianSettingsTheCommaIsTheDecimalSymbol() {
@@ -225,7 +210,7 @@ class FormBehaviourTest : public QObject {
     Select(*w, 2);
     TypeGiven(*w, 2, {"2,5", "0,5", "1000"});
     Press(*w, 0);
-    QCOMPARE(Texts(*w), (QStringList{"2,50000", QString::fromUtf8("1\u00A0000,0"), "0,50000", QString::fromUtf8("1\u00A0000,0"),
+    QCOMPARE(BoxTexts(*w), (QStringList{"2,50000", QString::fromUtf8("1\u00A0000,0"), "0,50000", QString::fromUtf8("1\u00A0000,0"),
                                      QString::fromUtf8("2\u00A0003,0"), QString::fromUtf8("1\u00A0500,0")}));
     Press(*w, 0);  // what was written reads back as the same numbers
     QCOMPARE(w->Text2[0]->text(), QStringLiteral("2,50000"));

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "form/tessorin.h"
 #include "model/combination.h"
+#include "window_driver.h"
 
 using form::Tessorin;
 
@@ -85,12 +85,10 @@ class FormEdgeTest : public QObject {
     w.List1->setCurrentRow(index);
     int k = 0;
     for (model::Quantity q : model::kCombinations[index].given) w.Text2[q]->setText(given[k++]);
-    QStringList before;
-    for (QLineEdit* box : w.Text2) before << box->text();
+    const QStringList before = BoxTexts(w);
 
     QTest::mouseClick(w.Command1[0], Qt::LeftButton);
-    QStringList after;
-    for (QLineEdit* box : w.Text2) after << box->text();
+    const QStringList after = BoxTexts(w);
 
     switch (outcome) {
       case Outcome::Texts:

@@ -9,9 +9,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "form/tessorin.h"
 #include "form/texts.h"
-#include "typing.h"
+#include "window_driver.h"
 
 using form::Tessorin;
 
@@ -27,9 +26,7 @@ class FormLayoutTest : public QObject {
 
  private slots:
   void init() {
-    window_ = std::make_unique<Tessorin>(runtime::CSettings());
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_ = ShowWindow(runtime::CSettings());
   }
   void cleanup() { window_.reset(); }
 

@@ -8,12 +8,11 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include "form/tessorin.h"
 #include "model/combination.h"
 #include "model/solver.h"
 #include "runtime/arithmetic_error.h"
 #include "runtime/qt/locale_settings.h"
-#include "typing.h"
+#include "window_driver.h"
 
 using form::Tessorin;
 
@@ -45,21 +44,13 @@ class FormMonkeyTest : public QObject {
     return text;
   }
 
-  void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
-    w_->List1->scrollToItem(w_->List1->item(row));
-    const QRect r = w_->List1->visualItemRect(w_->List1->item(row));
-    QTest::mouseClick(w_->List1->viewport(), Qt::LeftButton, modifiers, r.center());
-  }
-
   // What Calculate must do, worked out by the solver itself before the button is pressed.
   void PressCalculate() {
     model::Rows rows;
-    QStringList before;
     for (int i = 0; i < model::kQuantityCount; ++i) {
       rows[i] = {w_->Check1[i]->isChecked(), w_->Text2[i]->text().toStdString()};
-      before << w_->Text2[i]->text();
     }
-    QStringList expected = before;
+    QStringList expected = BoxTexts(*w_);
     try {
       if (const auto texts = model::Calculate(w_->List1->currentRow(), rows, settings_)) {
         for (int i = 0; i < model::kQuantityCount; ++i) expected[i] = QString::fromStdString((*texts)[i]).left(7);
@@ -69,9 +60,7 @@ class FormMonkeyTest : public QObject {
       ++expectedReports_;
     }
     QTest::mouseClick(w_->Command1[0], Qt::LeftButton);
-    QStringList after;
-    for (QLineEdit* box : w_->Text2) after << box->text();
-    QCOMPARE(after, expected);
+    QCOMPARE(BoxTexts(*w_), expected);
   }
 
   void TypeInto(QLineEdit* box, const QString& text, bool replace) {
@@ -84,8 +73,8 @@ class FormMonkeyTest : public QObject {
     const int index = w_->List1->currentRow();
     const auto& given = model::kCombinations[static_cast<std::size_t>(index)].given;
     switch (Pick(20)) {
-      case 0: ClickRow(Pick(model::kCombinationCount)); break;
-      case 1: ClickRow(Pick(model::kCombinationCount), Qt::ControlModifier); break;
+      case 0: ClickRow(w_->List1, Pick(model::kCombinationCount)); break;
+      case 1: ClickRow(w_->List1, Pick(model::kCombinationCount), Qt::ControlModifier); break;
       case 2: {
         w_->List1->setFocus();
         const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown, Qt::Key_Space};
@@ -139,11 +128,9 @@ class FormMonkeyTest : public QObject {
     QFETCH(quint32, seed);
     rng_.seed(seed);
     settings_ = runtime::SettingsOf(locale);
-    w_ = std::make_unique<Tessorin>(settings_);
+    w_ = ShowWindow(settings_);
     reports_ = expectedReports_ = answered_ = 0;
     w_->setReporter([this](const QString&, const QString&) { ++reports_; });
-    w_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     assignment_ = w_->Text1[0]->toPlainText();
     for (int step = 0; step < 5000; ++step) {
       Act();
