@@ -74,9 +74,14 @@ Sample RunChild(const QString& program, const char* kind) {
 }
 
 template <typename T>
-T Median(std::vector<T> v) {
+T Quantile(std::vector<T> v, double q) {
   std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
+  return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
+}
+
+template <typename T>
+T Median(std::vector<T> v) {
+  return Quantile(std::move(v), 0.5);
 }
 
 }  // namespace
@@ -104,8 +109,11 @@ int main(int argc, char* argv[]) {
   const double bare = Median(bTime), tessorin = Median(tTime);
   const long bareKb = Median(bMem), tessorinKb = Median(tMem);
   std::printf("rounds %d\n", rounds);
-  std::printf("bare window  %8.1f ms  %6.1f MB peak\n", bare / 1000, bareKb / 1024.0);
-  std::printf("Tessorin     %8.1f ms  %6.1f MB peak\n", tessorin / 1000, tessorinKb / 1024.0);
+  std::printf("median (fastest quarter - slowest quarter), peak memory\n");
+  std::printf("bare window  %6.1f ms (%5.1f - %5.1f)  %5.1f MB\n", bare / 1000, Quantile(bTime, 0.25) / 1000,
+              Quantile(bTime, 0.75) / 1000, bareKb / 1024.0);
+  std::printf("Tessorin     %6.1f ms (%5.1f - %5.1f)  %5.1f MB\n", tessorin / 1000, Quantile(tTime, 0.25) / 1000,
+              Quantile(tTime, 0.75) / 1000, tessorinKb / 1024.0);
   std::printf("ratio %.3f, extra memory %.1f MB\n", tessorin / bare, (tessorinKb - bareKb) / 1024.0);
   return 0;
 }

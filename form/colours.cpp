@@ -20,10 +20,13 @@ void KeepTextWhenDisabled(QWidget* widget) {
   widget->setPalette(palette);
 }
 
-void PaintButton(QPushButton* button, QRgb colour) {
-  // Fusion shades a palette colour on a button; the Windows style fills the face with it as it is.
+QStyle* FlatStyle() {
   static QStyle* const flat = QStyleFactory::create(QStringLiteral("Windows"));
-  button->setStyle(flat);
+  return flat;
+}
+
+void PaintButton(QPushButton* button, QRgb colour) {
+  button->setStyle(FlatStyle());
   QPalette palette = button->palette();
   palette.setColor(QPalette::Button, colour);
   button->setPalette(palette);

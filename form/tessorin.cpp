@@ -143,6 +143,7 @@ void Tessorin::ApplyColours() {
   colours::PaintButton(Command1[0], colours::kCalculate);
   colours::PaintButton(Command1[1], colours::kClear);
   colours::PaintBackground(this, colours::kWindow);
+  Frame1->setStyle(colours::FlatStyle());
   colours::PaintBackground(Frame1, colours::kWindow);
   for (QLabel* label : Label1) colours::PaintBackground(label, colours::kHeading);
   for (QCheckBox* tick : Check1) {
