@@ -112,8 +112,8 @@ int main(int argc, char* argv[]) {
   std::printf("median (fastest quarter - slowest quarter), peak memory\n");
   std::printf("bare window  %6.1f ms (%5.1f - %5.1f)  %5.1f MB\n", bare / 1000, Quantile(bTime, 0.25) / 1000,
               Quantile(bTime, 0.75) / 1000, bareKb / 1024.0);
-  std::printf("Tessorin     %6.1f ms (%5.1f - %5.1f)  %5.1f MB\n", tessorin / 1000, Quantile(tTime, 0.25) / 1000,
-              Quantile(tTime, 0.75) / 1000, tessorinKb / 1024.0);
+  std::printf("Tessorin     %6.1f ms (%5.1f - %5.1f)  %5.1f MB\n", tessorin / 1000,
+              Quantile(tTime, 0.25) / 1000, Quantile(tTime, 0.75) / 1000, tessorinKb / 1024.0);
   std::printf("ratio %.3f, extra memory %.1f MB\n", tessorin / bare, (tessorinKb - bareKb) / 1024.0);
   return 0;
 }

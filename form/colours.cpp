@@ -15,7 +15,8 @@ void PaintBackground(QWidget* widget, QRgb colour) {
 
 void KeepTextWhenDisabled(QWidget* widget) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Disabled, QPalette::WindowText, palette.color(QPalette::Active, QPalette::WindowText));
+  palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                   palette.color(QPalette::Active, QPalette::WindowText));
   palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
   widget->setPalette(palette);
 }

@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   image = image.convertToFormat(image.isGrayscale() && !image.hasAlphaChannel() ? QImage::Format_Grayscale8
-                                                                                 : QImage::Format_ARGB32);
+                                                                                : QImage::Format_ARGB32);
   QByteArray out;
   out += "// Generated at build time by embed_image; do not edit.\n#include \"form/embedded_image.h\"\n\n";
   out += "namespace {\nalignas(4) const unsigned char kPixels[] = {";

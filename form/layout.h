@@ -38,11 +38,11 @@ struct TabStop {
 // Tab indexes 0 to 20. Controls that cannot take the focus (labels, the frame, disabled
 // check boxes, the hidden text) are passed over by the keyboard.
 inline constexpr std::array<TabStop, 21> kTabOrder = {{
-    {Control::Text1, 0},   {Control::Text1, 1},    {Control::Label1, 0},   {Control::Frame1, 0},
-    {Control::Check1, 0},  {Control::Text2, 0},    {Control::Check1, 1},   {Control::Text2, 1},
-    {Control::Check1, 2},  {Control::Text2, 2},    {Control::Check1, 3},   {Control::Text2, 3},
-    {Control::Check1, 4},  {Control::Text2, 4},    {Control::List1, 0},    {Control::Command1, 0},
-    {Control::Command1, 1}, {Control::Label1, 1},  {Control::Picture1, 0}, {Control::Check1, 5},
+    {Control::Text1, 0},    {Control::Text1, 1},  {Control::Label1, 0},   {Control::Frame1, 0},
+    {Control::Check1, 0},   {Control::Text2, 0},  {Control::Check1, 1},   {Control::Text2, 1},
+    {Control::Check1, 2},   {Control::Text2, 2},  {Control::Check1, 3},   {Control::Text2, 3},
+    {Control::Check1, 4},   {Control::Text2, 4},  {Control::List1, 0},    {Control::Command1, 0},
+    {Control::Command1, 1}, {Control::Label1, 1}, {Control::Picture1, 0}, {Control::Check1, 5},
     {Control::Text2, 5},
 }};
 

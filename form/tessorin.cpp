@@ -32,8 +32,9 @@ void Describe(QWidget* widget, const texts::Accessible& a) {
 QString SpokenCombination(const model::Combination& c) {
   QStringList names;
   for (std::size_t i = 0; i < c.label.size(); i += 2) {
-    const auto q = static_cast<std::size_t>(std::find(model::kLetters.begin(), model::kLetters.end(),
-                                                      c.label.substr(i, 1)) - model::kLetters.begin());
+    const auto q = static_cast<std::size_t>(
+        std::find(model::kLetters.begin(), model::kLetters.end(), c.label.substr(i, 1)) -
+        model::kLetters.begin());
     names << QString::fromUtf8(texts::kQuantityAccessible[q].name);
   }
   return QString::fromUtf8(texts::kListItem).arg(names.join(QStringLiteral(", ")));
@@ -171,7 +172,8 @@ void Tessorin::DescribeForScreenReaders() {
     Check1[i]->setAccessibleName(QString::fromUtf8(texts::kTickName).arg(name));
     Check1[i]->setAccessibleDescription(QString::fromUtf8(texts::kTickDescription).arg(name));
     Text2[i]->setAccessibleName(name);
-    Text2[i]->setAccessibleDescription(QString::fromUtf8(texts::kBoxDescription).arg(QString::fromUtf8(q.description)));
+    Text2[i]->setAccessibleDescription(
+        QString::fromUtf8(texts::kBoxDescription).arg(QString::fromUtf8(q.description)));
   }
 }
 

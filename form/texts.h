@@ -84,7 +84,8 @@ inline constexpr std::array<Accessible, 6> kQuantityAccessible = {{
     {"Лице S", "лицето на трапеца"},
 }};
 inline constexpr char kTickName[] = "Отметка „%1“";
-inline constexpr char kTickDescription[] = "Отметнато, когато размерът „%1“ е даден; програмата го поставя сама.";
+inline constexpr char kTickDescription[] =
+    "Отметнато, когато размерът „%1“ е даден; програмата го поставя сама.";
 inline constexpr char kBoxDescription[] = "Стойност: %1. До седем знака; въвежда се, когато е дадено.";
 inline constexpr char kListItem[] = "Дадени: %1";
 

@@ -16,8 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   model::Rows rows;
   std::size_t row = 0;
   for (std::size_t i = 4; i < size && row < rows.size(); ++i) {
-    if (data[i] == '\n') ++row;
-    else rows[row].text.push_back(static_cast<char>(data[i]));
+    if (data[i] == '\n')
+      ++row;
+    else
+      rows[row].text.push_back(static_cast<char>(data[i]));
   }
   for (std::size_t i = 0; i < rows.size(); ++i) rows[i].ticked = (ticks >> i) & 1;
 

@@ -15,8 +15,10 @@ bool DigitsOnly(std::string_view text) {
   if (text.empty()) return false;
   int points = 0;
   for (char c : text) {
-    if (c == '.') ++points;
-    else if (c < '0' || c > '9') return false;
+    if (c == '.')
+      ++points;
+    else if (c < '0' || c > '9')
+      return false;
   }
   return points <= 1 && text != ".";
 }

@@ -9,7 +9,7 @@
 namespace model {
 
 struct Combination {
-  std::string_view label;       // the text of its list row
+  std::string_view label;         // the text of its list row
   std::array<Quantity, 3> given;  // ascending index order
 };
 

@@ -32,10 +32,30 @@ struct Trapezoid {
 // The formula set of each combination, in its order of operations.
 void RunFormulas(int index, Trapezoid& t) {
   switch (index) {
-    case 0: t.HalfDifference(); t.h = Sqr(t.LegSquaredLessX()); t.PerimeterStep(); t.AreaStep(); break;
-    case 1: t.x = Sqr(t.LegSquaredLessH()); t.c = Sub(t.a, Mul(kTwo, t.x)); t.PerimeterStep(); t.AreaStep(); break;
-    case 2: t.HalfDifference(); t.b = Sqr(t.XSquaredPlusH()); t.PerimeterStep(); t.AreaStep(); break;
-    case 3: t.x = Sqr(t.LegSquaredLessH()); t.a = Add(t.c, Mul(kTwo, t.x)); t.PerimeterStep(); t.AreaStep(); break;
+    case 0:
+      t.HalfDifference();
+      t.h = Sqr(t.LegSquaredLessX());
+      t.PerimeterStep();
+      t.AreaStep();
+      break;
+    case 1:
+      t.x = Sqr(t.LegSquaredLessH());
+      t.c = Sub(t.a, Mul(kTwo, t.x));
+      t.PerimeterStep();
+      t.AreaStep();
+      break;
+    case 2:
+      t.HalfDifference();
+      t.b = Sqr(t.XSquaredPlusH());
+      t.PerimeterStep();
+      t.AreaStep();
+      break;
+    case 3:
+      t.x = Sqr(t.LegSquaredLessH());
+      t.a = Add(t.c, Mul(kTwo, t.x));
+      t.PerimeterStep();
+      t.AreaStep();
+      break;
     case 4:
       t.c = Sub(Sub(t.P, Mul(kTwo, t.b)), t.a);
       t.HalfDifference();

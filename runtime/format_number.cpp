@@ -17,8 +17,7 @@ struct Decimal {
 // The shortest decimal form that reads back as `magnitude`.
 Decimal Shortest(double magnitude) {
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                    std::chars_format::scientific);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
   const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
   const std::size_t e = text.find('e');
   Decimal d;

@@ -11,12 +11,22 @@ namespace {
 
 bool IsBlank(char32_t c) {
   switch (c) {
-    case U'\t': case U'\n': case U'\v': case U'\f': case U'\r': case U' ':
-    case 0x85: case 0xA0: case 0x1680: case 0x2028: case 0x2029:
-    case 0x202F: case 0x205F: case 0x3000: case 0xFEFF:
-      return true;
-    default:
-      return c >= 0x2000 && c <= 0x200B;
+    case U'\t':
+    case U'\n':
+    case U'\v':
+    case U'\f':
+    case U'\r':
+    case U' ':
+    case 0x85:
+    case 0xA0:
+    case 0x1680:
+    case 0x2028:
+    case 0x2029:
+    case 0x202F:
+    case 0x205F:
+    case 0x3000:
+    case 0xFEFF: return true;
+    default: return c >= 0x2000 && c <= 0x200B;
   }
 }
 

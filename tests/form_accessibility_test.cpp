@@ -24,9 +24,7 @@ class FormAccessibilityTest : public QObject {
   }
 
  private slots:
-  void init() {
-    window_ = ShowWindow(runtime::CSettings());
-  }
+  void init() { window_ = ShowWindow(runtime::CSettings()); }
   void cleanup() { window_.reset(); }
 
   void everyControlHasABulgarianNameAndDescription() {

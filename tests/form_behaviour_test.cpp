@@ -65,7 +65,8 @@ class FormBehaviourTest : public QObject {
 
   void selectingARowAppliesItsCombination_data() {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < model::kCombinationCount; ++i) QTest::newRow(model::kCombinations[i].label.data()) << i;
+    for (int i = 0; i < model::kCombinationCount; ++i)
+      QTest::newRow(model::kCombinations[i].label.data()) << i;
   }
   void selectingARowAppliesItsCombination() {
     QFETCH(int, index);
@@ -115,7 +116,8 @@ class FormBehaviourTest : public QObject {
 
   void calculateTheAssignmentExample_data() {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < model::kCombinationCount; ++i) QTest::newRow(model::kCombinations[i].label.data()) << i;
+    for (int i = 0; i < model::kCombinationCount; ++i)
+      QTest::newRow(model::kCombinations[i].label.data()) << i;
   }
   void calculateTheAssignmentExample() {
     QFETCH(int, index);
@@ -210,8 +212,9 @@ class FormBehaviourTest : public QObject {
     Select(*w, 2);
     TypeGiven(*w, 2, {"2,5", "0,5", "1000"});
     Press(*w, 0);
-    QCOMPARE(BoxTexts(*w), (QStringList{"2,50000", QString::fromUtf8("1\u00A0000,0"), "0,50000", QString::fromUtf8("1\u00A0000,0"),
-                                     QString::fromUtf8("2\u00A0003,0"), QString::fromUtf8("1\u00A0500,0")}));
+    QCOMPARE(BoxTexts(*w), (QStringList{"2,50000", QString::fromUtf8("1\u00A0000,0"), "0,50000",
+                                        QString::fromUtf8("1\u00A0000,0"), QString::fromUtf8("2\u00A0003,0"),
+                                        QString::fromUtf8("1\u00A0500,0")}));
     Press(*w, 0);  // what was written reads back as the same numbers
     QCOMPARE(w->Text2[0]->text(), QStringLiteral("2,50000"));
     QCOMPARE(w->Text2[5]->text(), QString::fromUtf8("1\u00A0500,0"));

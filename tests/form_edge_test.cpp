@@ -31,43 +31,50 @@ class FormEdgeTest : public QObject {
       return l;
     };
     // Largest and smallest inputs.
-    QTest::newRow("9999999 three times") << 0 << texts({"9999999", "9999999", "9999999"}) << Outcome::Texts
-                                         << texts({"9999999", "9999999", "9999999", "9999999", "3999999", "9999998"});
-    QTest::newRow("0.00001 three times") << 0 << texts({"0.00001", "0.00001", "0.00001"}) << Outcome::Texts
-                                         << texts({"0.00001", "0.00001", "0.00001", "0.00001", "0.00004", "0.00000"});
-    QTest::newRow("1E-300 underflows to zero") << 2 << texts({"1E-300", "1E-300", "1E-300"}) << Outcome::Texts
-                                               << texts({"0.00000", "0.00000", "0.00000", "0.00000", "0.00000", "0.00000"});
+    QTest::newRow("9999999 three times")
+        << 0 << texts({"9999999", "9999999", "9999999"}) << Outcome::Texts
+        << texts({"9999999", "9999999", "9999999", "9999999", "3999999", "9999998"});
+    QTest::newRow("0.00001 three times")
+        << 0 << texts({"0.00001", "0.00001", "0.00001"}) << Outcome::Texts
+        << texts({"0.00001", "0.00001", "0.00001", "0.00001", "0.00004", "0.00000"});
+    QTest::newRow("1E-300 underflows to zero")
+        << 2 << texts({"1E-300", "1E-300", "1E-300"}) << Outcome::Texts
+        << texts({"0.00000", "0.00000", "0.00000", "0.00000", "0.00000", "0.00000"});
     QTest::newRow("1E308 overflows") << 0 << texts({"1E308", "1E308", "1E308"}) << Outcome::Message
                                      << texts({"твърде големи"});
-    QTest::newRow("1E200 squared overflows") << 2 << texts({"1E200", "1", "1"}) << Outcome::Message
-                                             << texts({"твърде големи"});
-    QTest::newRow("1E400 cannot be read") << 9 << texts({"1E400", "1", "1"}) << Outcome::Message
-                                          << texts({"твърде големи"});
-    QTest::newRow("a result rounds to -0") << 1 << texts({"1E-8", "1E-8", "1E-99"}) << Outcome::Texts
-                                           << texts({"0.00000", "0.00000", "0.00000", "0.00000", "0.00000", "0.00000"});
-    QTest::newRow("negative results are written") << 9 << texts({"8", "4", "1"}) << Outcome::Texts
-                                                   << texts({"8.00000", "8.72138", "-7.5000", "4.00000", "17.9427", "1.00000"});
+    QTest::newRow("1E200 squared overflows")
+        << 2 << texts({"1E200", "1", "1"}) << Outcome::Message << texts({"твърде големи"});
+    QTest::newRow("1E400 cannot be read")
+        << 9 << texts({"1E400", "1", "1"}) << Outcome::Message << texts({"твърде големи"});
+    QTest::newRow("a result rounds to -0")
+        << 1 << texts({"1E-8", "1E-8", "1E-99"}) << Outcome::Texts
+        << texts({"0.00000", "0.00000", "0.00000", "0.00000", "0.00000", "0.00000"});
+    QTest::newRow("negative results are written")
+        << 9 << texts({"8", "4", "1"}) << Outcome::Texts
+        << texts({"8.00000", "8.72138", "-7.5000", "4.00000", "17.9427", "1.00000"});
     // Input that is no measure: nothing happens.
     QTest::newRow("-0") << 0 << texts({"8", "-0", "2"}) << Outcome::Nothing << QStringList();
     QTest::newRow("seven blanks") << 0 << texts({"8", "       ", "2"}) << Outcome::Nothing << QStringList();
     QTest::newRow("1E-400 reads 0") << 0 << texts({"8", "1E-400", "2"}) << Outcome::Nothing << QStringList();
-    QTest::newRow("Cyrillic") << 0 << QStringList{"8", QStringLiteral("пет"), "2"} << Outcome::Nothing << QStringList();
-    QTest::newRow("full-width digit") << 0 << QStringList{"8", QStringLiteral("５"), "2"} << Outcome::Nothing
-                                      << QStringList();
+    QTest::newRow("Cyrillic") << 0 << QStringList{"8", QStringLiteral("пет"), "2"} << Outcome::Nothing
+                              << QStringList();
+    QTest::newRow("full-width digit")
+        << 0 << QStringList{"8", QStringLiteral("５"), "2"} << Outcome::Nothing << QStringList();
     // An impossible shape for each combination that can have one.
     const struct {
       int index;
       const char* given[3];
       const char* says;
     } impossible[] = {
-        {0, {"8", "2", "2"}, "|a - c|"},       {1, {"8", "4", "5"}, "височината h"},
-        {3, {"4", "2", "5"}, "височината h"},  {4, {"8", "5", "12"}, "2a + 4b"},
-        {4, {"8", "1", "21"}, "2a + 4b"},      {5, {"8", "2", "14"}, "между 2a и 2c"},
-        {6, {"1", "8", "10"}, "2c + 4b"},      {7, {"4", "5", "20"}, "височината h"},
+        {0, {"8", "2", "2"}, "|a - c|"},        {1, {"8", "4", "5"}, "височината h"},
+        {3, {"4", "2", "5"}, "височината h"},   {4, {"8", "5", "12"}, "2a + 4b"},
+        {4, {"8", "1", "21"}, "2a + 4b"},       {5, {"8", "2", "14"}, "между 2a и 2c"},
+        {6, {"1", "8", "10"}, "2c + 4b"},       {7, {"4", "5", "20"}, "височината h"},
         {10, {"3", "4", "10"}, "височината h"},
     };
     for (const auto& c : impossible) {
-      QTest::newRow(qPrintable(QStringLiteral("no such trapezoid, %1").arg(model::kCombinations[c.index].label.data())))
+      QTest::newRow(
+          qPrintable(QStringLiteral("no such trapezoid, %1").arg(model::kCombinations[c.index].label.data())))
           << c.index << texts({c.given[0], c.given[1], c.given[2]}) << Outcome::Message
           << QStringList{QString::fromUtf8(c.says)};
     }

@@ -25,9 +25,7 @@ class FormLayoutTest : public QObject {
   }
 
  private slots:
-  void init() {
-    window_ = ShowWindow(runtime::CSettings());
-  }
+  void init() { window_ = ShowWindow(runtime::CSettings()); }
   void cleanup() { window_.reset(); }
 
   void theWindowIsFixedWithOnlyACloseBox() {
@@ -89,7 +87,8 @@ class FormLayoutTest : public QObject {
     QCOMPARE(w.Command1[1]->text(), QStringLiteral("Изчисти"));
     QStringList items;
     for (int i = 0; i < w.List1->count(); ++i) items << w.List1->item(i)->text();
-    QCOMPARE(items.join(' '), QStringLiteral("a,b,c a,b,h a,c,h b,c,h P,a,b P,a,c P,b,c P,b,h S,a,c S,a,h S,b,h S,c,h"));
+    QCOMPARE(items.join(' '),
+             QStringLiteral("a,b,c a,b,h a,c,h b,c,h P,a,b P,a,c P,b,c P,b,h S,a,c S,a,h S,b,h S,c,h"));
     QString letters;
     for (QCheckBox* tick : w.Check1) letters += tick->text();
     QCOMPARE(letters, QStringLiteral("abchPS"));
@@ -120,9 +119,8 @@ class FormLayoutTest : public QObject {
 
   void tabVisitsTheControlsInOrder() {
     Tessorin& w = *window_;
-    const QList<QWidget*> expected{w.Text2[0], w.Text2[1], w.Text2[2], w.Text2[3], w.Text2[4],
-                                   w.List1,    w.Command1[0], w.Command1[1], w.Picture1, w.Text2[5],
-                                   w.Text1[0]};
+    const QList<QWidget*> expected{w.Text2[0],    w.Text2[1],    w.Text2[2], w.Text2[3], w.Text2[4], w.List1,
+                                   w.Command1[0], w.Command1[1], w.Picture1, w.Text2[5], w.Text1[0]};
     QCOMPARE(QApplication::focusWidget(), w.Text1[0]);
     for (QWidget* next : expected) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -142,7 +140,8 @@ class FormLayoutTest : public QObject {
     QCOMPARE(shown.deviceIndependentSize(), QSizeF(183, 197));
     QCOMPARE(shown.devicePixelRatio(), window_->devicePixelRatioF() > 1 ? 2.0 : 1.0);
     QCOMPARE(shown.toImage().convertToFormat(QImage::Format_Grayscale8),
-             (shown.devicePixelRatio() > 1 ? QImage(QStringLiteral(TRAPEZOID_IMAGES "/trapezoid@2x.jpg")) : picture)
+             (shown.devicePixelRatio() > 1 ? QImage(QStringLiteral(TRAPEZOID_IMAGES "/trapezoid@2x.jpg"))
+                                           : picture)
                  .convertToFormat(QImage::Format_Grayscale8));
 
     const QImage icon(QStringLiteral(":/form/hamburger.ico"));

@@ -30,7 +30,8 @@ class FormMonkeyTest : public QObject {
   int Pick(int n) { return static_cast<int>(rng_.bounded(n)); }
 
   QString RandomText() {
-    static const QString alphabet = QStringLiteral("0123456789012345678.,.,eE+-  \u00A0абвгдежзийЖЩЮЯ xyzXYZ%*/()");
+    static const QString alphabet =
+        QStringLiteral("0123456789012345678.,.,eE+-  \u00A0абвгдежзийЖЩЮЯ xyzXYZ%*/()");
     QString text;
     for (int n = 1 + Pick(4); n > 0; --n) text += alphabet[Pick(static_cast<int>(alphabet.size()))];
     return text;
@@ -53,7 +54,8 @@ class FormMonkeyTest : public QObject {
     QStringList expected = BoxTexts(*w_);
     try {
       if (const auto texts = model::Calculate(w_->List1->currentRow(), rows, settings_)) {
-        for (int i = 0; i < model::kQuantityCount; ++i) expected[i] = QString::fromStdString((*texts)[i]).left(7);
+        for (int i = 0; i < model::kQuantityCount; ++i)
+          expected[i] = QString::fromStdString((*texts)[i]).left(7);
         ++answered_;
       }
     } catch (const runtime::ArithmeticError&) {
@@ -77,21 +79,29 @@ class FormMonkeyTest : public QObject {
       case 1: ClickRow(w_->List1, Pick(model::kCombinationCount), Qt::ControlModifier); break;
       case 2: {
         w_->List1->setFocus();
-        const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown, Qt::Key_Space};
+        const Qt::Key keys[] = {Qt::Key_Up,  Qt::Key_Down,     Qt::Key_Home,
+                                Qt::Key_End, Qt::Key_PageDown, Qt::Key_Space};
         QTest::keyClick(w_->List1, keys[Pick(6)], Pick(4) == 0 ? Qt::ControlModifier : Qt::NoModifier);
         break;
       }
-      case 3: case 4: case 5: case 6: case 7: case 8:
-        TypeInto(w_->Text2[given[static_cast<std::size_t>(Pick(3))]], RandomNumber(), true);
-        break;
+      case 3:
+      case 4:
+      case 5:
+      case 6:
+      case 7:
+      case 8: TypeInto(w_->Text2[given[static_cast<std::size_t>(Pick(3))]], RandomNumber(), true); break;
       case 9: TypeInto(w_->Text2[Pick(model::kQuantityCount)], RandomNumber(), Pick(2)); break;
-      case 10: case 11: TypeInto(w_->Text2[Pick(model::kQuantityCount)], RandomText(), Pick(2)); break;
+      case 10:
+      case 11: TypeInto(w_->Text2[Pick(model::kQuantityCount)], RandomText(), Pick(2)); break;
       case 12: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace); break;
-      case 13: case 14: case 15: PressCalculate(); break;
+      case 13:
+      case 14:
+      case 15: PressCalculate(); break;
       case 16: QTest::mouseClick(w_->Command1[1], Qt::LeftButton); break;
       case 17: QTest::mouseClick(w_->Check1[Pick(model::kQuantityCount)], Qt::LeftButton); break;
       case 18:
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Pick(2) ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                        Pick(2) ? Qt::ShiftModifier : Qt::NoModifier);
         break;
       case 19: Type(QApplication::focusWidget(), RandomText()); break;
     }
@@ -107,7 +117,8 @@ class FormMonkeyTest : public QObject {
       QVERIFY2(w_->Text2[i]->isReadOnly() == !given, qPrintable(QString::number(step)));
       QVERIFY2(!w_->Check1[i]->isEnabled(), qPrintable(QString::number(step)));
       QVERIFY2(w_->Text2[i]->text().size() <= 7, qPrintable(QString::number(step)));
-      QVERIFY2(!w_->Text2[i]->text().contains(QStringLiteral("inf")) && !w_->Text2[i]->text().contains(QStringLiteral("nan")),
+      QVERIFY2(!w_->Text2[i]->text().contains(QStringLiteral("inf")) &&
+                   !w_->Text2[i]->text().contains(QStringLiteral("nan")),
                qPrintable(QString::number(step)));
     }
     QCOMPARE(reports_, expectedReports_);

@@ -27,8 +27,8 @@ TEST(SolverProperty, EveryCombinationRecoversTheOtherThreeMeasures) {
     for (int index = 0; index < kCombinationCount; ++index) {
       const Measures got = Solve(index, truth);
       for (int q = 0; q < kQuantityCount; ++q) {
-        ASSERT_NEAR(got[q], truth[q], 1e-9 * truth[q])
-            << "combination " << kCombinations[index].label << ", quantity " << kLetters[q] << ", round " << round;
+        ASSERT_NEAR(got[q], truth[q], 1e-9 * truth[q]) << "combination " << kCombinations[index].label
+                                                       << ", quantity " << kLetters[q] << ", round " << round;
       }
     }
   }

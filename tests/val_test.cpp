@@ -59,7 +59,9 @@ TEST(Val, ReadsTheLeadingNumber) {
       {"1E308", 1e308, 1e308},
       {"Пет", 0, 0},
       {"7п", 7, 7},
-      {"\xFF" "5", 0, 0},
+      {"\xFF"
+       "5",
+       0, 0},
       {"12\xC3", 12, 12},
   };
   for (const Case& c : cases) {

@@ -11,7 +11,8 @@
 // Types any text, Cyrillic included, as key events.
 inline void Type(QWidget* widget, const QString& text) {
   for (QChar c : text) {
-    const Qt::Key key = c.unicode() < 0x80 && c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
+    const Qt::Key key =
+        c.unicode() < 0x80 && c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
     QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
   }
 }
@@ -26,7 +27,8 @@ inline std::unique_ptr<form::Tessorin> ShowWindow(const runtime::RegionalSetting
 
 inline void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
   list->scrollToItem(list->item(row));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                    list->visualItemRect(list->item(row)).center());
 }
 
 // The six value boxes' texts, a to S.
