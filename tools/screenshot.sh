@@ -7,8 +7,12 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 scale=${2:-1}
 bash tools/deps.sh --screenshots
-command -v import >/dev/null || { sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo);
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends imagemagick x11-utils; }
+if ! command -v import >/dev/null || ! command -v xwininfo >/dev/null; then
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends imagemagick x11-utils
+fi
 
 mkdir -p "$(dirname "$out")"
 display=:$((90 + RANDOM % 100))
