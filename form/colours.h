@@ -3,17 +3,21 @@
 
 #include <QColor>
 
+#include "window/colours.h"
+
 class QWidget;
 class QPushButton;
 class QStyle;
 
 namespace form::colours {
 
-inline constexpr QRgb kWindow = qRgb(192, 192, 255);   // light lavender blue
-inline constexpr QRgb kHeading = qRgb(255, 192, 128);  // light orange
-inline constexpr QRgb kTick = qRgb(128, 128, 255);
-inline constexpr QRgb kCalculate = qRgb(0, 255, 0);
-inline constexpr QRgb kClear = qRgb(255, 0, 0);
+// A colour of the window as Qt takes it.
+constexpr QRgb ToQRgb(window::colours::Rgb c) { return qRgb(c.red, c.green, c.blue); }
+inline constexpr QRgb kWindow = ToQRgb(window::colours::kWindow);
+inline constexpr QRgb kHeading = ToQRgb(window::colours::kHeading);
+inline constexpr QRgb kTick = ToQRgb(window::colours::kTick);
+inline constexpr QRgb kCalculate = ToQRgb(window::colours::kCalculate);
+inline constexpr QRgb kClear = ToQRgb(window::colours::kClear);
 
 // An opaque background of `colour` behind the widget.
 void PaintBackground(QWidget* widget, QRgb colour);

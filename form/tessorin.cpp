@@ -7,37 +7,32 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <algorithm>
 
 #include "form/colours.h"
 #include "form/combination_list.h"
 #include "form/embedded_image.h"
-#include "form/error_message.h"
-#include "form/layout.h"
-#include "form/texts.h"
 #include "model/combination.h"
 #include "model/solver.h"
 #include "runtime/arithmetic_error.h"
+#include "window/describe.h"
+#include "window/layout.h"
+#include "window/messages.h"
+#include "window/texts.h"
 
 namespace form {
 
+// Inside a widget's members a bare `window` names QWidget::window(), so the window's tables are
+// reached through these aliases.
+namespace layout = window::layout;
+namespace texts = window::texts;
+
 namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 void Describe(QWidget* widget, const texts::Accessible& a) {
   widget->setAccessibleName(QString::fromUtf8(a.name));
   widget->setAccessibleDescription(QString::fromUtf8(a.description));
-}
-
-// How a screen reader reads a list row: the given measures by name, in the row's order.
-QString SpokenCombination(const model::Combination& c) {
-  QStringList names;
-  for (std::size_t i = 0; i < c.label.size(); i += 2) {
-    const auto q = static_cast<std::size_t>(
-        std::find(model::kLetters.begin(), model::kLetters.end(), c.label.substr(i, 1)) -
-        model::kLetters.begin());
-    names << QString::fromUtf8(texts::kQuantityAccessible[q].name);
-  }
-  return QString::fromUtf8(texts::kListItem).arg(names.join(QStringLiteral(", ")));
 }
 
 void Place(QWidget* widget, const layout::Rect& r) { widget->setGeometry(r.left, r.top, r.width, r.height); }
@@ -162,18 +157,17 @@ void Tessorin::DescribeForScreenReaders() {
   }
   Describe(List1, texts::kList1Accessible);
   for (int row = 0; row < model::kCombinationCount; ++row) {
-    List1->item(row)->setData(Qt::AccessibleTextRole, SpokenCombination(model::kCombinations[row]));
+    List1->item(row)->setData(Qt::AccessibleTextRole, Q(::window::SpokenCombination(row)));
   }
   Describe(Frame1, texts::kFrame1Accessible);
   Describe(Picture1, texts::kPicture1Accessible);
   for (int i = 0; i < model::kQuantityCount; ++i) {
-    const texts::Accessible& q = texts::kQuantityAccessible[i];
-    const QString name = QString::fromUtf8(q.name);
-    Check1[i]->setAccessibleName(QString::fromUtf8(texts::kTickName).arg(name));
-    Check1[i]->setAccessibleDescription(QString::fromUtf8(texts::kTickDescription).arg(name));
-    Text2[i]->setAccessibleName(name);
-    Text2[i]->setAccessibleDescription(
-        QString::fromUtf8(texts::kBoxDescription).arg(QString::fromUtf8(q.description)));
+    const ::window::Description tick = ::window::QuantityTick(i);
+    Check1[i]->setAccessibleName(Q(tick.name));
+    Check1[i]->setAccessibleDescription(Q(tick.description));
+    const ::window::Description box = ::window::QuantityBox(i);
+    Text2[i]->setAccessibleName(Q(box.name));
+    Text2[i]->setAccessibleDescription(Q(box.description));
   }
 }
 
@@ -244,8 +238,8 @@ void Tessorin::Calculate() {
     if (!texts) return;
     for (int i = 0; i < model::kQuantityCount; ++i) Text2[i]->setText(QString::fromStdString((*texts)[i]));
   } catch (const runtime::ArithmeticError& error) {
-    const ErrorMessage message = MessageFor(index, error.kind());
-    report_(message.title, message.text);
+    const ::window::Message message = ::window::MessageFor(index, error.kind());
+    report_(Q(message.title), Q(message.text));
   }
 }
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "form/texts.h"
+#include "window/texts.h"
 #include "window_driver.h"
 
 using form::Tessorin;
@@ -93,10 +93,10 @@ class FormLayoutTest : public QObject {
     for (QCheckBox* tick : w.Check1) letters += tick->text();
     QCOMPARE(letters, QStringLiteral("abchPS"));
 
-    const QString aphorism = QString::fromUtf8(form::texts::kAphorism);
+    const QString aphorism = QString::fromUtf8(window::texts::kAphorism);
     QCOMPARE(aphorism.size(), 118);
     QVERIFY(!w.Text1[1]->isVisible());
-    const QStringList lines = QString::fromUtf8(form::texts::kAssignment).split(QStringLiteral("\r\n"));
+    const QStringList lines = QString::fromUtf8(window::texts::kAssignment).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 18);  // seventeen lines, each ending in CR LF
     QVERIFY(lines[3].endsWith(' ') && lines[4].endsWith(' '));
     QCOMPARE(lines[1], QStringLiteral("Тема на проекта: Математика - равнобедрен трапец, основи, лице."));

@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace form::layout {
+namespace window::layout {
 
 struct Rect {
   int left, top, width, height;
@@ -30,6 +30,15 @@ inline constexpr int kMaxLength = 7;
 
 enum class Control { Text1, Label1, Frame1, Check1, Text2, List1, Command1, Picture1 };
 
+// The name of each control; an element of an array is named "Name_element" (Text2_4), a single
+// control by its name alone (Frame1).
+constexpr const char* ObjectName(Control control) {
+  constexpr const char* kNames[] = {"Text1", "Label1", "Frame1",   "Check1",
+                                    "Text2", "List1",  "Command1", "Picture1"};
+  return kNames[static_cast<int>(control)];
+}
+constexpr bool IsArray(Control control) { return control != Control::Frame1 && control != Control::Picture1; }
+
 struct TabStop {
   Control control;
   int element;
@@ -46,4 +55,4 @@ inline constexpr std::array<TabStop, 21> kTabOrder = {{
     {Control::Text2, 5},
 }};
 
-}  // namespace form::layout
+}  // namespace window::layout

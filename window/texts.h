@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace form::texts {
+namespace window::texts {
 
 inline constexpr char kCaption[] = "www.example.org Математика - равнобедрен трапец, основи";
 
@@ -118,4 +118,4 @@ inline constexpr std::array<const char*, 12> kNoSuchTrapezoid = {
 };
 inline constexpr char kNoSuchTrapezoidOther[] = "С тези стойности не съществува равнобедрен трапец.";
 
-}  // namespace form::texts
+}  // namespace window::texts

@@ -1,18 +1,18 @@
 // What the window tells the user when a calculation has no answer.
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "runtime/arithmetic_error.h"
 
-namespace form {
+namespace window {
 
-struct ErrorMessage {
-  QString title;
-  QString text;
+struct Message {
+  std::string title;
+  std::string text;
 };
 
 // The message for an arithmetic error met while solving combination `index`.
-ErrorMessage MessageFor(int index, runtime::ErrorKind kind);
+Message MessageFor(int index, runtime::ErrorKind kind);
 
-}  // namespace form
+}  // namespace window

@@ -1,0 +1,16 @@
+// The window's colours.
+#pragma once
+
+namespace window::colours {
+
+struct Rgb {
+  int red, green, blue;
+};
+
+inline constexpr Rgb kWindow = {192, 192, 255};   // light lavender blue
+inline constexpr Rgb kHeading = {255, 192, 128};  // light orange
+inline constexpr Rgb kTick = {128, 128, 255};
+inline constexpr Rgb kCalculate = {0, 255, 0};
+inline constexpr Rgb kClear = {255, 0, 0};
+
+}  // namespace window::colours
