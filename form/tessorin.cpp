@@ -62,7 +62,8 @@ QPlainTextEdit* MakeReadOnlyText(QWidget* parent, int element, const char* text)
 QIcon ProgramIcon() { return QIcon(QPixmap::fromImage(embedded::kHamburger.image())); }
 
 Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       settings_(std::move(settings)),
       report_([this](const QString& title, const QString& message) {
         QMessageBox::warning(this, title, message);
@@ -216,7 +217,7 @@ void Tessorin::ApplyCombination() {
   for (int i = 0; i < model::kQuantityCount; ++i) {
     Check1[i]->setEnabled(false);
     Check1[i]->setChecked(false);
-    Text2[i]->clear();
+    Text2[i]->setText(QString());  // leaves nothing to undo, unlike clear()
     Text2[i]->setReadOnly(true);
   }
   const int index = List1->currentRow();
@@ -244,7 +245,7 @@ void Tessorin::Calculate() {
 }
 
 void Tessorin::ClearValues() {
-  for (QLineEdit* box : Text2) box->clear();
+  for (QLineEdit* box : Text2) box->setText(QString());  // leaves nothing to undo
 }
 
 }  // namespace form

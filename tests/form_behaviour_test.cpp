@@ -8,6 +8,7 @@
 
 #include "model/combination.h"
 #include "runtime/qt/locale_settings.h"
+#include "window/texts.h"
 #include "window_driver.h"
 
 using form::Tessorin;
@@ -93,6 +94,53 @@ class FormBehaviourTest : public QObject {
     VerifyRows(*w, 2);
   }
 
+  void otherMouseButtonsLeaveTheListAlone_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("twice");
+    QTest::newRow("right") << Qt::RightButton << false;
+    QTest::newRow("middle") << Qt::MiddleButton << false;
+    QTest::newRow("right double click") << Qt::RightButton << true;
+  }
+  void otherMouseButtonsLeaveTheListAlone() {
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, twice);
+    auto w = Open();
+    TypeGiven(*w, 0, {"8", "5", "2"});
+    const QPoint row = w->List1->visualItemRect(w->List1->item(3)).center();
+    if (twice)
+      QTest::mouseDClick(w->List1->viewport(), button, {}, row);
+    else
+      QTest::mouseClick(w->List1->viewport(), button, {}, row);
+    QCOMPARE(w->List1->currentRow(), 0);
+    QVERIFY(w->List1->item(0)->isSelected());
+    VerifyRows(*w, 0);
+    QCOMPARE(BoxTexts(*w), (QStringList{"8", "5", "2", "", "", ""}));
+  }
+
+  // Emptied boxes stay empty: Ctrl+Z in any editable box brings nothing back.
+  void undoBringsNoEmptiedValueBack_data() {
+    QTest::addColumn<bool>("clear");
+    QTest::newRow("Изчисти after a calculation") << true;
+    QTest::newRow("another combination") << false;
+  }
+  void undoBringsNoEmptiedValueBack() {
+    QFETCH(bool, clear);
+    auto w = Open();
+    TypeGiven(*w, 0, {"8", "5", "2"});
+    if (clear) {
+      Press(*w, 0);
+      Press(*w, 1);
+    } else {
+      Select(*w, 1);
+    }
+    for (QLineEdit* box : w->Text2) {
+      if (box->isReadOnly()) continue;
+      QTest::mouseClick(box, Qt::LeftButton);
+      QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    }
+    QCOMPARE(BoxTexts(*w), QStringList(6, QString()));
+  }
+
   void boxesTakeSevenCharactersAndLockedOnesNone() {
     auto w = Open();
     w->Text2[0]->setFocus();
@@ -176,17 +224,24 @@ class FormBehaviourTest : public QObject {
     QTest::addColumn<int>("index");
     QTest::addColumn<QStringList>("given");
     QTest::addColumn<QString>("says");
-    QTest::newRow("a,b,c") << 0 << QStringList{"8", "2", "2"} << QStringLiteral("2b ≥ |a - c|");
-    QTest::newRow("a,b,h") << 1 << QStringList{"8", "4", "5"} << QStringLiteral("колкото височината h");
-    QTest::newRow("P,a,b") << 4 << QStringList{"8", "5", "12"} << QStringLiteral("между 2a и 2a + 4b");
-    QTest::newRow("P,a,c") << 5 << QStringList{"8", "2", "14"} << QStringLiteral("между 2a и 2c");
-    QTest::newRow("P,b,h") << 7 << QStringList{"4", "5", "20"} << QStringLiteral("колкото височината h");
-    QTest::newRow("too large") << 0 << QStringList{"1E200", "1E200", "1"} << QStringLiteral("твърде големи");
+    QTest::addColumn<QString>("title");
+    const QString none = QString::fromUtf8(window::texts::kErrorTitle);
+    QTest::newRow("a,b,c") << 0 << QStringList{"8", "2", "2"} << QStringLiteral("2b ≥ |a - c|") << none;
+    QTest::newRow("a,b,h") << 1 << QStringList{"8", "4", "5"} << QStringLiteral("колкото височината h")
+                           << none;
+    QTest::newRow("P,a,b") << 4 << QStringList{"8", "5", "12"} << QStringLiteral("между 2a и 2a + 4b")
+                           << none;
+    QTest::newRow("P,a,c") << 5 << QStringList{"8", "2", "14"} << QStringLiteral("между 2a и 2c") << none;
+    QTest::newRow("P,b,h") << 7 << QStringList{"4", "5", "20"} << QStringLiteral("колкото височината h")
+                           << none;
+    QTest::newRow("too large") << 0 << QStringList{"1E200", "1E200", "1"} << QStringLiteral("твърде големи")
+                               << QString::fromUtf8(window::texts::kTooLargeTitle);
   }
   void anImpossibleTrapezoidIsReportedAndChangesNothing() {
     QFETCH(int, index);
     QFETCH(QStringList, given);
     QFETCH(QString, says);
+    QFETCH(QString, title);
     auto w = Open();
     Select(*w, index);
     TypeGiven(*w, index, given);
@@ -195,6 +250,7 @@ class FormBehaviourTest : public QObject {
     QCOMPARE(BoxTexts(*w), before);
     QCOMPARE(reports_.size(), std::size_t{1});
     QVERIFY2(reports_[0].message.contains(says), qPrintable(reports_[0].message));
+    QCOMPARE(reports_[0].title, title);
     Press(*w, 0);  // still running, and still answering
     QCOMPARE(reports_.size(), std::size_t{2});
   }

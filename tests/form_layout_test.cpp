@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 #include "window/texts.h"
@@ -24,6 +25,21 @@ class FormLayoutTest : public QObject {
     return image.pixelColor(image.width() / 2, image.height() / 2 + 8);
   }
 
+  // The darkest pixel where a check box draws its caption.
+  static QColor DarkestInk(QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect caption = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+    const QImage image = box->grab(caption).toImage();
+    QColor darkest = Qt::white;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (qGray(image.pixel(x, y)) < qGray(darkest.rgb())) darkest = image.pixelColor(x, y);
+      }
+    }
+    return darkest;
+  }
+
  private slots:
   void init() { window_ = ShowWindow(runtime::CSettings()); }
   void cleanup() { window_.reset(); }
@@ -34,6 +50,8 @@ class FormLayoutTest : public QObject {
     QCOMPARE(w.minimumSize(), w.maximumSize());
     const Qt::WindowFlags flags = w.windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));  // the icon and the close box on Windows
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(w.windowTitle().endsWith(QStringLiteral(" Математика - равнобедрен трапец, основи")));
@@ -76,6 +94,11 @@ class FormLayoutTest : public QObject {
     QCOMPARE(window.pixelColor((QPointF(18, 2) * dpr).toPoint()), QColor(255, 192, 128));
     const QImage tick = w.Check1[3]->grab().toImage();
     QCOMPARE(tick.pixelColor(tick.width() - 2, 2), QColor(128, 128, 255));
+    // A disabled tick's letter is drawn in the normal text colour, not greyed out.
+    for (QCheckBox* box : w.Check1) {
+      const QColor ink = DarkestInk(box), text = box->palette().color(QPalette::Active, QPalette::WindowText);
+      QVERIFY2(qAbs(qGray(ink.rgb()) - qGray(text.rgb())) < 16, qPrintable(ink.name()));
+    }
   }
 
   void texts() {
