@@ -10,6 +10,26 @@ if(UNIX AND NOT APPLE)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/icons/hicolor
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+  # The manual pages and the changelog go in gzipped without a name or a time stamp (-n), so
+  # that the package is the same from one build to the next.
+  set(generated_docs ${CMAKE_BINARY_DIR}/packaging)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in ${generated_docs}/changelog @ONLY)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/man/trapezoid.1.in ${generated_docs}/man1/trapezoid.1 @ONLY)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/man/bg/trapezoid.1.in ${generated_docs}/bg/man1/trapezoid.1 @ONLY)
+  set(gzipped)
+  foreach(doc changelog man1/trapezoid.1 bg/man1/trapezoid.1)
+    add_custom_command(OUTPUT ${generated_docs}/${doc}.gz
+      COMMAND gzip -9nkf ${generated_docs}/${doc}
+      DEPENDS ${generated_docs}/${doc})
+    list(APPEND gzipped ${generated_docs}/${doc}.gz)
+  endforeach()
+  add_custom_target(gzipped_docs ALL DEPENDS ${gzipped})
+
+  install(FILES ${generated_docs}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/debian/copyright
+          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES ${generated_docs}/man1/trapezoid.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${generated_docs}/bg/man1/trapezoid.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
 endif()
 
 set(CPACK_PACKAGE_NAME trapezoid)
@@ -17,12 +37,20 @@ set(CPACK_PACKAGE_VENDOR "Trapezoid developers")
 set(CPACK_PACKAGE_CONTACT "Trapezoid developers <trapezoid@example.org>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculator for the isosceles trapezoid, in Bulgarian")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Pick which three of the six measures of an isosceles trapezoid are known, type them, and read all six back.")
+# Debian wants the lines of the long description under 80 characters.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "A calculator for Bulgarian schools: pick which three of the six measures of\n"
+  "an isosceles trapezoid (bases, leg, height, perimeter, area) are known, type\n"
+  "them, and read all six back. The whole window is in Bulgarian.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt's own Bulgarian texts (context menus, dialog buttons) come from qt6-translations-l10n.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+set(CPACK_STRIP_FILES ON)
+# Directories as Debian has them, whatever the umask of the build.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
 include(CPack)

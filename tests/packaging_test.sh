@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the built program into a staging folder, validates its desktop entry and metainfo,
-# then builds the Debian package and checks what it depends on.
+# then builds the Debian package, checks what it depends on and has lintian check the rest.
 #   packaging_test.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -24,12 +24,20 @@ appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/org.example
 deb=$(ls "$stage"/deb/trapezoid_1.00_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-liberation2 qt6-translations-l10n; do
   grep -q "$needed" <<<"$depends" || { echo "the package does not depend on $needed"; exit 1; }
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || { echo "wrong package version"; exit 1; }
 dpkg-deb -c "$deb" > "$stage/contents"
 grep -q './usr/bin/trapezoid' "$stage/contents" || { echo "no executable in the package"; exit 1; }
+# Debian's own checks (copyright, changelog, manual page, stripped binary, permissions...): no
+# error and no warning.
+command -v lintian >/dev/null || { echo "lintian is missing: run tools/deps.sh"; exit 1; }
+if ! report=$(lintian --fail-on error,warning "$deb" 2>&1) || grep -qE '^[EW]: ' <<<"$report"; then
+  echo "$report"
+  echo "lintian finds fault with the package"
+  exit 1
+fi
 # The Windows version record compiles, with the icon and version 1.00 in block 040904B0.
 if command -v x86_64-w64-mingw32-windres >/dev/null; then
   src=$(cd "$(dirname "$0")/.." && pwd)

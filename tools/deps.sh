@@ -9,7 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
+  qt6-translations-l10n
+  desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian
 )
 if [ "${1:-}" = "--screenshots" ]; then
   packages+=(xvfb xauth)
