@@ -1,5 +1,8 @@
 #include "runtime/format_number.h"
 
+#include <fmt/format.h>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -14,19 +17,29 @@ struct Decimal {
   long long point;     // how many of the digits stand before the decimal point
 };
 
-// The shortest decimal form that reads back as `magnitude`.
+// The shortest decimal form that reads back as `magnitude`. {fmt} writes those digits either
+// plainly ("0.0015", "123456") or with an exponent ("1e+300", "5e-324").
 Decimal Shortest(double magnitude) {
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-  const std::size_t e = text.find('e');
+  const auto written = fmt::format_to_n(buffer, sizeof buffer, "{}", magnitude);
+  const std::string_view text(buffer, std::min(written.size, sizeof buffer));
+  const std::size_t e = std::min(text.find('e'), text.size());
+  const std::string_view mantissa = text.substr(0, e);
   Decimal d;
-  for (char c : text.substr(0, e)) {
+  d.point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+  for (char c : mantissa) {
     if (c != '.') d.digits.push_back(c);
   }
-  long long exponent = 0;
-  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), exponent);
-  d.point = exponent + 1;
+  if (e < text.size()) {
+    long long exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), exponent);
+    d.point += exponent;
+  }
+  // Leading and trailing zeros carry nothing; zero itself stays "0" before the point.
+  const std::size_t first = std::min(d.digits.find_first_not_of('0'), d.digits.size() - 1);
+  d.digits.erase(0, first);
+  d.point -= static_cast<long long>(first);
+  d.digits.erase(std::max<std::size_t>(d.digits.find_last_not_of('0') + 1, 1));
   return d;
 }
 

@@ -1,6 +1,8 @@
 #include "runtime/val.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+
+#include <cmath>
 #include <string>
 
 #include "runtime/arithmetic_error.h"
@@ -132,14 +134,13 @@ double Val(std::string_view text, const RegionalSettings& settings) {
   if (digits.empty()) return 0.0;
 
   const long long exponent = ReadExponent(in) - fractionDigits;
-  std::string number = digits + "e" + std::to_string(exponent);
+  const std::string number = digits + "e" + std::to_string(exponent);
   double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    const long long magnitude = static_cast<long long>(digits.size()) + exponent;
-    if (magnitude > 0) throw ArithmeticError(ErrorKind::Overflow);
-    return 0.0;
-  }
+  // Correctly rounded for any number of digits; beyond the range it gives an infinity, and
+  // below the smallest subnormal zero (the digits are never all zeros).
+  fast_float::from_chars(number.data(), number.data() + number.size(), value);
+  if (std::isinf(value)) throw ArithmeticError(ErrorKind::Overflow);
+  if (value == 0.0) return 0.0;
   return negative ? -value : value;
 }
 
