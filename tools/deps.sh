@@ -7,8 +7,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libfast-float-dev libfmt-dev
   fonts-liberation2
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev libc++-dev libc++abi-dev googletest
   qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian
 )
