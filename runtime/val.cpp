@@ -32,6 +32,8 @@ bool IsBlank(char32_t c) {
   }
 }
 
+bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
 // Walks a UTF-8 text; a byte that starts no valid character reads as U+FFFD.
 class Cursor {
  public:
@@ -79,12 +81,25 @@ class Cursor {
     return true;
   }
 
+  // Takes the group symbol if exactly `size` digits follow it (blanks aside), as in "1,234"
+  // but not in "2,5" or "1,2345".
+  bool TakeGroupSymbol(std::string_view symbol, int size) {
+    Cursor ahead = *this;
+    if (size <= 0 || !ahead.TakeSymbol(symbol)) return false;
+    Cursor group = ahead;
+    for (int i = 0; i < size; ++i) {
+      if (!IsDigit(group.Next())) return false;
+      group.Take();
+    }
+    if (IsDigit(group.Next())) return false;
+    *this = ahead;
+    return true;
+  }
+
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
 };
-
-bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
 long long ReadExponent(Cursor& in) {
   const char32_t e = in.Next();
@@ -127,6 +142,9 @@ double Val(std::string_view text, const RegionalSettings& settings) {
     } else if (!seenPoint && (c == U'.' || in.TakeSymbol(settings.decimalSymbol))) {
       if (c == U'.') in.Take();
       seenPoint = true;
+    } else if (!seenPoint && !digits.empty() && settings.grouping &&
+               in.TakeGroupSymbol(settings.groupSymbol, settings.groupSize)) {
+      // The period never gets here: it stays the decimal point where it is the group symbol.
     } else {
       break;
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/combination.h"
+#include "model/solver.h"
 #include "runtime/format_number.h"
 #include "runtime/val.h"
 
@@ -30,6 +32,38 @@ TEST(LocaleSettings, FormatsAThousandAsEachLocaleDoes) {
 TEST(LocaleSettings, BulgarianTextReadsBackAsTheSameNumber) {
   const RegionalSettings s = SettingsOf(QLocale(QLocale::Bulgarian));
   for (double v : {2.5, 1234.125, -0.5}) EXPECT_EQ(Val(FormatNumber(v, 7, s), s), v) << v;
+}
+
+// What a value box keeps of a written text: its first seven UTF-16 code units.
+std::string Kept(const std::string& text) { return QString::fromStdString(text).left(7).toStdString(); }
+
+TEST(LocaleSettings, ASecondCalculateKeepsTheNumbers) {
+  const QLocale locales[] = {
+      QLocale::c(),
+      QLocale(QLocale::English, QLocale::UnitedStates),
+      QLocale(QLocale::Bulgarian, QLocale::Bulgaria),
+      QLocale(QLocale::French, QLocale::France),
+      QLocale(QLocale::German, QLocale::Switzerland),
+      QLocale(QLocale::Arabic, QLocale::Egypt),
+      QLocale(QLocale::Hindi, QLocale::India),
+  };
+  struct Given {
+    int index;
+    const char* texts[3];  // in the combination's order
+  };
+  const Given calculations[] = {{2, {"999999", "1234", "2.5"}}, {9, {"45678", "12.75", "654321"}}};
+  for (const QLocale& locale : locales) {
+    const RegionalSettings s = SettingsOf(locale);
+    for (const Given& given : calculations) {
+      model::Rows rows;
+      for (int i = 0; i < 3; ++i) rows[model::kCombinations[given.index].given[i]] = {true, given.texts[i]};
+      const auto first = model::Calculate(given.index, rows, s);
+      ASSERT_TRUE(first) << locale.name().toStdString();
+      for (int q = 0; q < model::kQuantityCount; ++q) rows[q].text = Kept((*first)[q]);
+      EXPECT_EQ(model::Calculate(given.index, rows, s), first)
+          << locale.name().toStdString() << ", " << model::kCombinations[given.index].label;
+    }
+  }
 }
 
 }  // namespace

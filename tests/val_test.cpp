@@ -50,7 +50,6 @@ TEST(Val, ReadsTheLeadingNumber) {
       {"2,5", 2, 2.5},
       {"0,5", 0, 0.5},
       {"2,50000", 2, 2.5},
-      {"1,000.0", 1, 1},
       {"1.5,5", 1.5, 1.5},
       {"00012.500", 12.5, 12.5},
       {"0.00001", 0.00001, 0.00001},
@@ -68,6 +67,48 @@ TEST(Val, ReadsTheLeadingNumber) {
     EXPECT_EQ(Val(c.text, English()), c.period) << '"' << c.text << '"';
     EXPECT_EQ(Val(c.text, CSettings()), c.period) << '"' << c.text << '"';
     EXPECT_EQ(Val(c.text, Bulgarian()), c.comma) << '"' << c.text << '"';
+  }
+}
+
+RegionalSettings Swiss() {
+  RegionalSettings s;
+  s.groupSymbol = "’";
+  return s;
+}
+
+RegionalSettings German() {
+  RegionalSettings s;
+  s.decimalSymbol = ",";
+  s.groupSymbol = ".";
+  return s;
+}
+
+struct Grouped {
+  const char* text;
+  double english, c, bulgarian, swiss, german;
+};
+
+TEST(Val, SkipsTheGroupSymbolBeforeAFullGroup) {
+  const Grouped cases[] = {
+      {"1,000.0", 1000, 1, 1, 1, 1},
+      {"1,234,567", 1234567, 1, 1.234, 1, 1.234},
+      {"-12,345.5", -12345.5, -12, -12.345, -12, -12.345},
+      {"2,5", 2, 2, 2.5, 2, 2.5},
+      {"1,2345", 1, 1, 1.2345, 1, 1.2345},
+      {"1,234 5", 1, 1, 1.2345, 1, 1.2345},
+      {"0,125", 0, 0, 0.125, 0, 0.125},
+      {",234", 0, 0, 0.234, 0, 0.234},
+      {"1.5,000", 1.5, 1.5, 1.5, 1.5, 1.5},
+      {"1,234e2", 123400, 1, 123.4, 1, 123.4},
+      {"1’234.5", 1, 1, 1, 1234.5, 1},
+      {"1.234,5", 1.234, 1.234, 1.234, 1.234, 1.234},
+  };
+  for (const Grouped& c : cases) {
+    EXPECT_EQ(Val(c.text, English()), c.english) << '"' << c.text << '"';
+    EXPECT_EQ(Val(c.text, CSettings()), c.c) << '"' << c.text << '"';
+    EXPECT_EQ(Val(c.text, Bulgarian()), c.bulgarian) << '"' << c.text << '"';
+    EXPECT_EQ(Val(c.text, Swiss()), c.swiss) << '"' << c.text << '"';
+    EXPECT_EQ(Val(c.text, German()), c.german) << '"' << c.text << '"';
   }
 }
 
