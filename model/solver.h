@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "model/formula.h"
 #include "model/quantity.h"
 #include "runtime/regional_settings.h"
 
@@ -27,6 +28,19 @@ std::optional<Measures> ReadGiven(const Rows& rows, const runtime::RegionalSetti
 // (the others in `read` are not looked at). An index that names no combination gives six
 // zeros. Arithmetic failures raise runtime::ArithmeticError.
 Measures Solve(int index, const Measures& read);
+
+// How far a run of a formula set has got: the given measures and each finished step's result,
+// the step under way, and the values of its nodes up to the one under way.
+struct Progress {
+  Terms terms{};
+  int step = 0;
+  NodeValues values{};
+  int node = 0;
+};
+
+// Runs the formula set of combination `index` (which must name one) from the given measures in
+// `read`. An arithmetic error leaves `progress` at the step and node that raised it.
+void RunFormulas(int index, const Measures& read, Progress& progress);
 
 // The whole calculation: nothing for invalid input, else the six measures formatted with
 // seven digits after the decimal symbol. Raises runtime::ArithmeticError before any text
