@@ -118,4 +118,12 @@ inline constexpr std::array<const char*, 12> kNoSuchTrapezoid = {
 };
 inline constexpr char kNoSuchTrapezoidOther[] = "С тези стойности не съществува равнобедрен трапец.";
 
+// The working of a calculation: a given measure says so; a step that fails says why.
+inline constexpr char kGivenMark[] = " — дадено";
+inline constexpr char kNoSquareRoot[] =
+    " не съществува: под корена е отрицателно число, затова трапец с тези размери няма.";
+inline constexpr char kNoQuotient[] =
+    " не съществува: на нула не се дели, затова трапец с тези размери няма.";
+inline constexpr char kStepTooLarge[] = "Числата стават твърде големи и стъпката не може да се пресметне.";
+
 }  // namespace window::texts

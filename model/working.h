@@ -1,0 +1,45 @@
+// The working of one calculation written out as a pupil writes it: each step as its formula,
+// then with the numbers put in, then its result. The steps are the solver's own (the same
+// table, evaluated the same way), so the working and the boxes never disagree.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/solver.h"
+#include "runtime/arithmetic_error.h"
+#include "runtime/regional_settings.h"
+
+namespace model {
+
+struct Working {
+  // "a = 8" for each given measure; empty for the others.
+  std::array<std::string, kQuantityCount> given;
+  // Each step run, in order: "x = (a − c) / 2 = (8 − 2) / 2 = 3". A step that failed ends with
+  // its numbers put in: "h = √(b² − x²) = √(2² − 3²)".
+  std::vector<std::string> steps;
+  // For each measure the steps computed, which of `steps` lead to it (bit k for step k).
+  std::array<unsigned, kQuantityCount> leadsTo{};
+  // What stopped the run, if anything, and the operation that raised it with its values:
+  // "√(−5)" or "40 / 0" (empty for numbers too large, or when reading the boxes failed).
+  std::optional<runtime::ErrorKind> error;
+  std::string failed;
+};
+
+// The working of Calculate for combination `index` and these rows: nothing where Calculate does
+// nothing (a ticked value not greater than zero) or computes nothing (no such combination).
+std::optional<Working> WorkOut(int index, const Rows& rows, const runtime::RegionalSettings& settings);
+
+// A number as the working writes it: the regional decimal symbol, up to seven decimals with the
+// trailing zeros dropped, no digit grouping, the minus sign −, and a power of ten for a number
+// too large or too small to show that way. `rounded` tells whether the text is not the number
+// itself.
+struct WrittenNumber {
+  std::string text;
+  bool rounded;
+};
+WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& settings);
+
+}  // namespace model

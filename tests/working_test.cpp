@@ -1,0 +1,160 @@
+// The working as a pupil reads it: every step of each combination with its numbers, in the
+// regional decimal form, and the step that fails with why.
+#include "window/working.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/combination.h"
+#include "window/messages.h"
+
+namespace {
+
+using model::Rows;
+
+runtime::RegionalSettings Bulgarian() {
+  runtime::RegionalSettings s;
+  s.decimalSymbol = ",";
+  s.groupSymbol = "\u00A0";
+  return s;
+}
+const runtime::RegionalSettings kC = runtime::CSettings(), kBg = Bulgarian();
+
+// The given rows of `index` hold `given`, in ascending index order; `ticked` false leaves every
+// row unticked, which the window never does.
+Rows GivenRows(int index, const std::array<const char*, 3>& given, bool ticked = true) {
+  Rows rows;
+  int k = 0;
+  for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
+    rows[q] = {ticked, given[static_cast<std::size_t>(k++)]};
+  }
+  return rows;
+}
+
+struct Case {
+  int index;
+  std::array<const char*, 3> given;
+  const runtime::RegionalSettings* settings;  // null: the same text under C and Bulgarian settings
+  const char* working;                        // for a failing run, the start of it
+  bool fails = false;
+  bool ticked = true;
+};
+
+// The assignment's example a = 8, b = 5, c = 2, h = 4, P = 20, S = 20 through each combination.
+#define EXAMPLE_P "P = a + c + 2·b = 8 + 2 + 2·5 = 20"
+#define EXAMPLE_S "S = (a + c)·h / 2 = (8 + 2)·4 / 2 = 20"
+#define HALF_DIFFERENCE "x = (a − c) / 2 = (8 − 2) / 2 = 3"
+#define X_FROM_LEG "x = √(b² − h²) = √(5² − 4²) = 3"
+#define H_FROM_LEG "h = √(b² − x²) = √(5² − 3²) = 4"
+#define B_FROM_XH "b = √(x² + h²) = √(3² + 4²) = 5"
+
+// clang-format off
+const Case kCases[] = {
+    {0, {"8", "5", "2"}, nullptr, HALF_DIFFERENCE "\n" H_FROM_LEG "\n" EXAMPLE_P "\n" EXAMPLE_S},
+    {1, {"8", "5", "4"}, nullptr, X_FROM_LEG "\nc = a − 2·x = 8 − 2·3 = 2\n" EXAMPLE_P "\n" EXAMPLE_S},
+    {2, {"8", "2", "4"}, nullptr, HALF_DIFFERENCE "\n" B_FROM_XH "\n" EXAMPLE_P "\n" EXAMPLE_S},
+    {3, {"5", "2", "4"}, nullptr, X_FROM_LEG "\na = c + 2·x = 2 + 2·3 = 8\n" EXAMPLE_P "\n" EXAMPLE_S},
+    {4, {"8", "5", "20"}, nullptr,
+     "c = P − 2·b − a = 20 − 2·5 − 8 = 2\n" HALF_DIFFERENCE "\n" H_FROM_LEG "\n" EXAMPLE_S},
+    {5, {"8", "2", "20"}, nullptr,
+     HALF_DIFFERENCE "\nb = (P − a − c) / 2 = (20 − 8 − 2) / 2 = 5\n" H_FROM_LEG "\n" EXAMPLE_S},
+    {6, {"5", "2", "20"}, nullptr,
+     "a = P − 2·b − c = 20 − 2·5 − 2 = 8\n" HALF_DIFFERENCE "\n" H_FROM_LEG "\n" EXAMPLE_S},
+    {7, {"5", "4", "20"}, nullptr,
+     X_FROM_LEG "\nc = (P − 2·b − 2·x) / 2 = (20 − 2·5 − 2·3) / 2 = 2\na = c + 2·x = 2 + 2·3 = 8\n" EXAMPLE_S},
+    {8, {"8", "2", "20"}, nullptr,
+     HALF_DIFFERENCE "\nh = 2·S / (a + c) = 2·20 / (8 + 2) = 4\n" B_FROM_XH "\n" EXAMPLE_P},
+    {9, {"8", "4", "20"}, nullptr,
+     "c = 2·S / h − a = 2·20 / 4 − 8 = 2\n" HALF_DIFFERENCE "\n" B_FROM_XH "\n" EXAMPLE_P},
+    {10, {"5", "4", "20"}, nullptr,
+     X_FROM_LEG "\nc = S / h − x = 20 / 4 − 3 = 2\na = c + 2·x = 2 + 2·3 = 8\n" EXAMPLE_P},
+    {11, {"2", "4", "20"}, nullptr,
+     "a = 2·S / h − c = 2·20 / 4 − 2 = 8\n" HALF_DIFFERENCE "\n" B_FROM_XH "\n" EXAMPLE_P},
+    // A rounded result, in each decimal form; what follows a rounded number is rounded too.
+    {0, {"5", "3", "1"}, &kC,
+     "x = (a − c) / 2 = (5 − 1) / 2 = 2\nh = √(b² − x²) = √(3² − 2²) ≈ 2.236068\n"
+     "P = a + c + 2·b = 5 + 1 + 2·3 = 12\nS = (a + c)·h / 2 ≈ (5 + 1)·2.236068 / 2 ≈ 6.7082039"},
+    {0, {"5", "3", "1"}, &kBg,
+     "x = (a − c) / 2 = (5 − 1) / 2 = 2\nh = √(b² − x²) = √(3² − 2²) ≈ 2,236068\n"
+     "P = a + c + 2·b = 5 + 1 + 2·3 = 12\nS = (a + c)·h / 2 ≈ (5 + 1)·2,236068 / 2 ≈ 6,7082039"},
+    // Negative numbers in brackets; no digit grouping; powers of ten where seven decimals fail.
+    {1, {"4", "5", "4"}, nullptr,
+     X_FROM_LEG "\nc = a − 2·x = 4 − 2·3 = −2\nP = a + c + 2·b = 4 + (−2) + 2·5 = 12\n"
+     "S = (a + c)·h / 2 = (4 + (−2))·4 / 2 = 4"},
+    {2, {"1E-9", "1000", "1E20"}, &kBg,
+     "x = (a − c) / 2 = (1·10⁻⁹ − 1000) / 2 ≈ −500\nb = √(x² + h²) ≈ √((−500)² + (1·10²⁰)²) ≈ 1·10²⁰\n"
+     "P = a + c + 2·b = 1·10⁻⁹ + 1000 + 2·(1·10²⁰) = 2·10²⁰\n"
+     "S = (a + c)·h / 2 = (1·10⁻⁹ + 1000)·(1·10²⁰) / 2 ≈ 5·10²²"},
+    // Each combination that can fail, stopped at the square root of a negative number.
+    {0, {"8", "2", "2"}, nullptr,
+     "x = (a − c) / 2 = (8 − 2) / 2 = 3\nh = √(b² − x²) = √(2² − 3²)\n"
+     "√(−5) не съществува: под корена е отрицателно число, затова трапец с тези размери няма.", true},
+    {1, {"8", "4", "5"}, nullptr, "x = √(b² − h²) = √(4² − 5²)\n√(−9) не съществува", true},
+    {3, {"4", "2", "5"}, nullptr, "x = √(b² − h²) = √(4² − 5²)\n√(−9) не съществува", true},
+    {4, {"8", "5", "12"}, nullptr,
+     "c = P − 2·b − a = 12 − 2·5 − 8 = −6\nx = (a − c) / 2 = (8 − (−6)) / 2 = 7\n"
+     "h = √(b² − x²) = √(5² − 7²)\n√(−24) не съществува", true},
+    {5, {"8", "2", "14"}, &kBg,
+     "x = (a − c) / 2 = (8 − 2) / 2 = 3\nb = (P − a − c) / 2 = (14 − 8 − 2) / 2 = 2\n"
+     "h = √(b² − x²) = √(2² − 3²)\n√(−5) не съществува", true},
+    {6, {"1", "8", "10"}, nullptr,
+     "a = P − 2·b − c = 10 − 2·1 − 8 = 0\nx = (a − c) / 2 = (0 − 8) / 2 = −4\n"
+     "h = √(b² − x²) = √(1² − (−4)²)\n√(−15) не съществува", true},
+    {7, {"4", "5", "20"}, nullptr, "x = √(b² − h²) = √(4² − 5²)\n√(−9) не съществува", true},
+    {10, {"2,5", "3", "10"}, &kBg, "x = √(b² − h²) = √(2,5² − 3²)\n√(−2,75) не съществува", true},
+    // Division by zero needs an unticked given row, which the window never leaves.
+    {8, {"0", "0", "5"}, nullptr,
+     "x = (a − c) / 2 = (0 − 0) / 2 = 0\nh = 2·S / (a + c) = 2·5 / (0 + 0)\n"
+     "10 / 0 не съществува: на нула не се дели, затова трапец с тези размери няма.", true, false},
+    {10, {"3", "0", "6"}, nullptr,
+     "x = √(b² − h²) = √(3² − 0²) = 3\nc = S / h − x = 6 / 0 − 3\n6 / 0 не съществува", true, false},
+    // Numbers too large for a double.
+    {0, {"1E200", "1E200", "1"}, nullptr,
+     "x = (a − c) / 2 = (1·10²⁰⁰ − 1) / 2 = 5·10¹⁹⁹\nh = √(b² − x²) = √((1·10²⁰⁰)² − (5·10¹⁹⁹)²)\n"
+     "Числата стават твърде големи и стъпката не може да се пресметне.", true},
+};
+// clang-format on
+
+TEST(Working, EveryStepWithItsNumbersOrTheStepThatFails) {
+  for (const Case& c : kCases) {
+    for (const runtime::RegionalSettings* s : {&kC, &kBg}) {
+      if (c.settings && c.settings != s) continue;
+      const Rows rows = GivenRows(c.index, c.given, c.ticked);
+      const std::string working = window::Working(c.index, rows, *s);
+      const std::string failing = window::FailingStep(c.index, rows, *s);
+      SCOPED_TRACE(working);
+      if (!c.fails) {
+        EXPECT_EQ(working, c.working);
+        EXPECT_EQ(failing, "");
+        continue;
+      }
+      EXPECT_EQ(working.substr(0, std::string_view(c.working).size()), c.working);
+      EXPECT_EQ(working.substr(working.size() - failing.size()), failing);
+      EXPECT_EQ(std::count(failing.begin(), failing.end(), '\n'), 1);
+      // The error message adds the failing step after its own text.
+      const window::Message message =
+          window::MessageFor(c.index, runtime::ErrorKind::InvalidArgument, rows, *s);
+      EXPECT_EQ(message.text,
+                window::MessageFor(c.index, runtime::ErrorKind::InvalidArgument).text + "\n\n" + failing);
+      // The boxes explain nothing: Calculate writes no numbers.
+      for (const std::string& e : window::Explanations(c.index, rows, *s)) EXPECT_EQ(e, "");
+    }
+  }
+}
+
+TEST(Working, EachBoxExplainsItsOwnMeasure) {
+  const Rows rows = GivenRows(0, {"8", "5cm", "2"});
+  const std::array<std::string, 6> expected = {
+      "a = 8 — дадено", "b = 5 — дадено",
+      "c = 2 — дадено", HALF_DIFFERENCE "\n" H_FROM_LEG,
+      EXAMPLE_P,        HALF_DIFFERENCE "\n" H_FROM_LEG "\n" EXAMPLE_S};
+  EXPECT_EQ(window::Explanations(0, rows, kC), expected);
+  EXPECT_EQ(window::Explanation(0, rows, kC, 4), EXAMPLE_P);
+  // Nothing where Calculate does nothing.
+  EXPECT_EQ(window::Working(0, GivenRows(0, {"8", "0", "2"}), kC), "");
+  EXPECT_EQ(window::Explanation(0, GivenRows(0, {"8", "0", "2"}), kC, 3), "");
+  EXPECT_EQ(window::Working(12, rows, kC), "");
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+#include "window/working.h"
+
+#include "model/working.h"
+#include "window/texts.h"
+
+namespace window {
+
+namespace {
+
+// Why the last step of `w` failed, or nothing when none did.
+std::string Why(const model::Working& w) {
+  if (!w.error || w.steps.empty()) return "";
+  switch (*w.error) {
+    case runtime::ErrorKind::InvalidArgument: return w.failed + texts::kNoSquareRoot;
+    case runtime::ErrorKind::DivisionByZero: return w.failed + texts::kNoQuotient;
+    case runtime::ErrorKind::Overflow: break;
+  }
+  return texts::kStepTooLarge;
+}
+
+std::string Lines(const model::Working& w, unsigned which) {
+  std::string text;
+  for (std::size_t k = 0; k < w.steps.size(); ++k) {
+    if (!(which >> k & 1u)) continue;
+    if (!text.empty()) text += "\n";
+    text += w.steps[k];
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string Working(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
+  const std::optional<model::Working> w = model::WorkOut(index, rows, settings);
+  if (!w) return "";
+  const std::string why = Why(*w);
+  return Lines(*w, ~0u) + (why.empty() ? "" : "\n" + why);
+}
+
+std::array<std::string, model::kQuantityCount> Explanations(int index, const model::Rows& rows,
+                                                            const runtime::RegionalSettings& settings) {
+  std::array<std::string, model::kQuantityCount> texts;
+  const std::optional<model::Working> w = model::WorkOut(index, rows, settings);
+  if (!w || w->error) return texts;
+  for (std::size_t q = 0; q < texts.size(); ++q) {
+    texts[q] = w->given[q].empty() ? Lines(*w, w->leadsTo[q]) : w->given[q] + texts::kGivenMark;
+  }
+  return texts;
+}
+
+std::string Explanation(int index, const model::Rows& rows, const runtime::RegionalSettings& settings,
+                        int quantity) {
+  if (quantity < 0 || quantity >= model::kQuantityCount) return "";
+  return Explanations(index, rows, settings)[static_cast<std::size_t>(quantity)];
+}
+
+std::string FailingStep(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
+  const std::optional<model::Working> w = model::WorkOut(index, rows, settings);
+  if (!w) return "";
+  const std::string why = Why(*w);
+  return why.empty() ? "" : w->steps.back() + "\n" + why;
+}
+
+}  // namespace window
