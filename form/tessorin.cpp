@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QToolTip>
 
 #include "form/colours.h"
 #include "form/combination_list.h"
@@ -18,6 +20,7 @@
 #include "window/layout.h"
 #include "window/messages.h"
 #include "window/texts.h"
+#include "window/working.h"
 
 namespace form {
 
@@ -77,6 +80,7 @@ Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
   ApplyColours();
   DescribeForScreenReaders();
   SetTabOrder();
+  ConnectWorking();
   Text1[0]->setFocus();
   Form_Load();
 }
@@ -238,14 +242,35 @@ void Tessorin::Calculate() {
     const std::optional<model::Texts> texts = model::Calculate(index, rows, settings_);
     if (!texts) return;
     for (int i = 0; i < model::kQuantityCount; ++i) Text2[i]->setText(QString::fromStdString((*texts)[i]));
+    ShowWorking(::window::Explanations(index, rows, settings_));
   } catch (const runtime::ArithmeticError& error) {
-    const ::window::Message message = ::window::MessageFor(index, error.kind());
+    const ::window::Message message = ::window::MessageFor(index, error.kind(), rows, settings_);
     report_(Q(message.title), Q(message.text));
   }
 }
 
 void Tessorin::ClearValues() {
   for (QLineEdit* box : Text2) box->setText(QString());  // leaves nothing to undo
+}
+
+// Any change of a box (typing, Clear, another combination) drops the working, so that it never
+// explains numbers the boxes no longer hold; Calculate shows it again after writing them. F1 in a
+// box shows its working to keyboard users.
+void Tessorin::ConnectWorking() {
+  for (QLineEdit* box : Text2) {
+    connect(box, &QLineEdit::textChanged, this, [this] { ShowWorking({}); });
+    new QShortcut(
+        QKeySequence(Qt::Key_F1), box,
+        [box] { QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), box->toolTip(), box); },
+        Qt::WidgetShortcut);
+  }
+}
+
+void Tessorin::ShowWorking(const std::array<std::string, 6>& explanations) {
+  for (int i = 0; i < model::kQuantityCount; ++i) {
+    Text2[i]->setToolTip(Q(explanations[i]));
+    Text2[i]->setAccessibleDescription(Q(::window::BoxDescription(i, explanations[i])));
+  }
 }
 
 }  // namespace form

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
 
 #include "runtime/regional_settings.h"
 
@@ -56,6 +57,10 @@ class Tessorin : public QWidget {
   void ApplyCombination();
   void Calculate();
   void ClearValues();
+
+  // The working of the last calculation, on the value boxes as tooltips and descriptions.
+  void ConnectWorking();
+  void ShowWorking(const std::array<std::string, 6>& explanations);
 
   runtime::RegionalSettings settings_;
   Reporter report_;

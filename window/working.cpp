@@ -1,6 +1,7 @@
 #include "window/working.h"
 
 #include "model/working.h"
+#include "window/describe.h"
 #include "window/texts.h"
 
 namespace window {
@@ -52,6 +53,11 @@ std::string Explanation(int index, const model::Rows& rows, const runtime::Regio
                         int quantity) {
   if (quantity < 0 || quantity >= model::kQuantityCount) return "";
   return Explanations(index, rows, settings)[static_cast<std::size_t>(quantity)];
+}
+
+std::string BoxDescription(int quantity, const std::string& explanation) {
+  const std::string own = QuantityBox(quantity).description;
+  return explanation.empty() ? own : own + "\n" + explanation;
 }
 
 std::string FailingStep(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {

@@ -23,6 +23,10 @@ std::string Explanation(int index, const model::Rows& rows, const runtime::Regio
 std::array<std::string, model::kQuantityCount> Explanations(int index, const model::Rows& rows,
                                                             const runtime::RegionalSettings& settings);
 
+// The accessible description of value box `quantity` with its explanation: the box's own
+// description, then the explanation on the lines below it (just the former when it is empty).
+std::string BoxDescription(int quantity, const std::string& explanation);
+
 // The step that failed, with its numbers, and why, on two lines; empty when no step fails.
 std::string FailingStep(int index, const model::Rows& rows, const runtime::RegionalSettings& settings);
 

@@ -1,0 +1,92 @@
+// The working on the value boxes: shown after a calculation as tooltip, description and on F1,
+// gone as soon as the boxes change, and added to the error message when a step fails.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolTip>
+#include <QtTest>
+
+#include "window/describe.h"
+#include "window_driver.h"
+
+using form::Tessorin;
+
+class FormWorkingTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Combination "a,b,c" with the assignment's example, calculated.
+  static std::unique_ptr<Tessorin> Calculated() {
+    auto w = ShowWindow(runtime::CSettings());
+    const QStringList given = {"8", "5", "2"};
+    for (int q = 0; q < 3; ++q) {
+      w->Text2[q]->setFocus();
+      Type(w->Text2[q], given[q]);
+    }
+    QTest::mouseClick(w->Command1[0], Qt::LeftButton);
+    return w;
+  }
+
+  static QString Description(int quantity) {
+    return QString::fromStdString(window::QuantityBox(quantity).description);
+  }
+
+ private slots:
+  void eachBoxExplainsItsMeasure() {
+    auto w = Calculated();
+    QCOMPARE(w->Text2[0]->toolTip(), QStringLiteral("a = 8 — дадено"));
+    const QString h = QStringLiteral("x = (a − c) / 2 = (8 − 2) / 2 = 3\nh = √(b² − x²) = √(5² − 3²) = 4");
+    QCOMPARE(w->Text2[3]->toolTip(), h);
+    QCOMPARE(w->Text2[3]->accessibleDescription(), Description(3) + "\n" + h);
+
+    // F1 in a box shows its tooltip.
+    w->Text2[3]->setFocus();
+    QTest::keyClick(w->Text2[3], Qt::Key_F1);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), h);
+    QToolTip::hideText();
+  }
+
+  void anyChangeOfTheBoxesDropsTheWorking_data() {
+    QTest::addColumn<int>("change");
+    QTest::newRow("typing") << 0;
+    QTest::newRow("Clear") << 1;
+    QTest::newRow("another combination") << 2;
+  }
+
+  void anyChangeOfTheBoxesDropsTheWorking() {
+    QFETCH(int, change);
+    auto w = Calculated();
+    QVERIFY(!w->Text2[5]->toolTip().isEmpty());
+    switch (change) {
+      case 0:
+        w->Text2[1]->setFocus();
+        QTest::keyClick(w->Text2[1], Qt::Key_Backspace);
+        break;
+      case 1: QTest::mouseClick(w->Command1[1], Qt::LeftButton); break;
+      case 2: ClickRow(w->List1, 4); break;
+    }
+    for (int i = 0; i < 6; ++i) {
+      QCOMPARE(w->Text2[i]->toolTip(), QString());
+      QCOMPARE(w->Text2[i]->accessibleDescription(), Description(i));
+    }
+  }
+
+  void aFailingStepIsAddedToTheMessage() {
+    auto w = ShowWindow(runtime::CSettings());
+    QString message;
+    w->setReporter([&message](const QString&, const QString& m) { message = m; });
+    w->Text2[0]->setText("8");
+    w->Text2[1]->setText("2");
+    w->Text2[2]->setText("2");
+    QTest::mouseClick(w->Command1[0], Qt::LeftButton);
+    QVERIFY2(
+        message.endsWith(QStringLiteral("\n\nh = √(b² − x²) = √(2² − 3²)\n√(−5) не съществува: под корена е "
+                                        "отрицателно число, затова трапец с тези размери няма.")),
+        qPrintable(message));
+    QCOMPARE(w->Text2[3]->toolTip(), QString());
+  }
+};
+
+QTEST_MAIN(FormWorkingTest)
+#include "form_working_test.moc"
