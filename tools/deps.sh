@@ -14,7 +14,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian
 )
 if [ "${1:-}" = "--screenshots" ]; then
-  packages+=(xvfb xauth)
+  packages+=(xvfb xauth xdotool)
 fi
 
 missing=()
