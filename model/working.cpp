@@ -1,11 +1,13 @@
 #include "model/working.h"
 
-#include <charconv>
+#include <fmt/format.h>
+
 #include <cmath>
 
 #include "model/combination.h"
 #include "model/formula_sets.h"
 #include "runtime/format_number.h"
+#include "runtime/val.h"
 
 namespace model {
 
@@ -120,26 +122,28 @@ std::string FailedOperation(const Step& step, const Progress& run,
 
 }  // namespace
 
+// Whether `plain`, read back, is not `value` itself.
+bool Rounded(const std::string& plain, double value) {
+  try {
+    return runtime::Val(plain, runtime::CSettings()) != value;
+  } catch (const runtime::ArithmeticError&) {
+    return true;  // rounded up beyond the largest double
+  }
+}
+
 WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& settings) {
   // First in the C form ("-12.5", "1.5e+20"), which reads back to tell whether it is exact.
   const double magnitude = std::fabs(value);
   std::string plain, power;
   if (magnitude != 0 && (magnitude < 1e-7 || magnitude >= 1e15)) {
-    char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 7).ptr;
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    const std::string text = fmt::format("{:.7e}", value);
     const std::size_t e = text.find('e');
-    const std::string_view digits = text.substr(e + 1 + (text[e + 1] == '+'));
-    int exponent = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
-    plain = DropTrailingZeros(text.substr(0, e)) + "e" + std::to_string(exponent);
+    const int exponent = std::stoi(text.substr(e + 1));
+    plain = DropTrailingZeros(std::string_view(text).substr(0, e)) + "e" + std::to_string(exponent);
     power = "·10" + Superscript(exponent);
   } else {
     plain = DropTrailingZeros(runtime::FormatNumber(value, 7, runtime::CSettings()));
   }
-  double back = 0;
-  std::from_chars(plain.data(), plain.data() + plain.size(), back);
 
   std::string text;
   for (char ch : plain.substr(0, plain.find('e'))) {
@@ -150,7 +154,7 @@ WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& setting
     else
       text += ch;
   }
-  return {text + power, back != value};
+  return {text + power, Rounded(plain, value)};
 }
 
 std::optional<Working> WorkOut(int index, const Rows& rows, const runtime::RegionalSettings& settings) {
