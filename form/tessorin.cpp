@@ -268,7 +268,9 @@ void Tessorin::ConnectWorking() {
 
 void Tessorin::ShowWorking(const std::array<std::string, 6>& explanations) {
   for (int i = 0; i < model::kQuantityCount; ++i) {
-    Text2[i]->setToolTip(Q(explanations[i]));
+    const QString tip = Q(explanations[i]);
+    if (Text2[i]->toolTip() == tip) continue;  // spares screen readers a change that is none
+    Text2[i]->setToolTip(tip);
     Text2[i]->setAccessibleDescription(Q(::window::BoxDescription(i, explanations[i])));
   }
 }

@@ -40,13 +40,13 @@ std::string Working(int index, const model::Rows& rows, const runtime::RegionalS
 
 std::array<std::string, model::kQuantityCount> Explanations(int index, const model::Rows& rows,
                                                             const runtime::RegionalSettings& settings) {
-  std::array<std::string, model::kQuantityCount> texts;
+  std::array<std::string, model::kQuantityCount> boxes;
   const std::optional<model::Working> w = model::WorkOut(index, rows, settings);
-  if (!w || w->error) return texts;
-  for (std::size_t q = 0; q < texts.size(); ++q) {
-    texts[q] = w->given[q].empty() ? Lines(*w, w->leadsTo[q]) : w->given[q] + texts::kGivenMark;
+  if (!w || w->error) return boxes;
+  for (std::size_t q = 0; q < boxes.size(); ++q) {
+    boxes[q] = w->given[q].empty() ? Lines(*w, w->leadsTo[q]) : w->given[q] + texts::kGivenMark;
   }
-  return texts;
+  return boxes;
 }
 
 std::string Explanation(int index, const model::Rows& rows, const runtime::RegionalSettings& settings,
