@@ -13,9 +13,15 @@ packages=(
   qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian
 )
-if [ "${1:-}" = "--screenshots" ]; then
-  packages+=(xvfb xauth xdotool)
-fi
+case "${1:-}" in
+  --screenshots) packages+=(xvfb xauth xdotool) ;;
+  # The web page: emscripten with Debian's node modules, and a browser for its tests.
+  --web)
+    packages+=(emscripten node-acorn nodejs chromium fonts-liberation2)
+    # A machine whose node comes with its own npm needs no Debian one.
+    command -v npm >/dev/null || packages+=(npm)
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

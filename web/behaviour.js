@@ -1,0 +1,63 @@
+// The window's behaviour: what the load, a choice in the list and the two buttons do. It keeps no
+// state of its own; everything lives in the controls.
+import { calculate } from "./core.js";
+import { numberFormat, pageLocale } from "./regional.js";
+import { Check1, Command1, List1, Text2, fitToScreen, givenRows, showMessage } from "./window.js";
+
+const settings = numberFormat(pageLocale());
+
+function ApplyCombination() {
+  Check1.forEach((tick, i) => {
+    tick.disabled = true;
+    tick.checked = false;
+    Text2[i].value = "";
+    Text2[i].readOnly = true;
+  });
+  for (const row of givenRows(List1[0].selectedIndex)) {
+    Check1[row].checked = true;
+    Text2[row].readOnly = false;
+  }
+}
+
+async function Calculate() {
+  const index = List1[0].selectedIndex;
+  const rows = Check1.map((tick, i) => ({ ticked: tick.checked, text: Text2[i].value }));
+  const outcome = await calculate(index, rows, settings);
+  if (outcome.failed) {
+    showMessage(outcome.title, outcome.text);
+  } else if (outcome.solved) {
+    // A box keeps as many characters of a written text as it lets the user type.
+    Text2.forEach((box, i) => (box.value = outcome.texts[i].slice(0, box.maxLength)));
+  }
+}
+
+function ClearValues() {
+  for (const box of Text2) box.value = "";
+}
+
+function List1_Click(index) {
+  if (index === 0) ApplyCombination();
+}
+
+function Command1_Click(index) {
+  if (index === 0) Calculate();
+  if (index === 1) ClearValues();
+}
+
+// The page is written as the load leaves the window (each box's length limit included), so it
+// can be used at once; the load runs again here, as a reload may have kept typed texts.
+function Form_Load() {
+  ClearValues();
+  List1[0].selectedIndex = 0;
+  List1_Click(0);
+  for (const row of [0, 1]) {
+    Check1[row].checked = true;
+    Text2[row].readOnly = false;
+  }
+}
+
+List1.forEach((list, i) => list.addEventListener("change", () => List1_Click(i)));
+Command1.forEach((button, i) => button.addEventListener("click", () => Command1_Click(i)));
+Form_Load();
+fitToScreen();
+addEventListener("resize", fitToScreen);

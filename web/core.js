@@ -1,0 +1,11 @@
+// Loads the WebAssembly core once; a calculation waits for it if it is still on its way.
+import createCore from "./trapezoid.js";
+
+const core = createCore();
+
+// The outcome of one calculation: {solved, texts} for six texts, {failed, title, text} for an
+// arithmetic error with the message to show, neither for invalid input.
+export async function calculate(index, rows, numberFormat) {
+  const module = await core;
+  return module.calculate(index, rows, { ...module.defaultSettings(), ...numberFormat });
+}

@@ -1,0 +1,234 @@
+// Build tool, run under node: writes the page's markup, the stylesheet of its design, the web
+// app manifest and a description of the window for the browser tests, all from the window's
+// tables, so that the page paints at once and a changed number or word changes both front ends.
+//   make_page OUTDIR ICON...      (each icon as icons/48x48.png or icons/scalable.svg)
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/combination.h"
+#include "web/page_entries.h"
+#include "window/colours.h"
+#include "window/describe.h"
+#include "window/texts.h"
+
+namespace {
+
+using namespace web;
+namespace layout = window::layout;
+namespace texts = window::texts;
+
+std::string Html(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\r': break;  // CR LF line breaks become the LF of a text area
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string Json(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
+
+std::string Hex(window::colours::Rgb c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
+  return text;
+}
+
+// Name and description for a screen reader; the name only where the control shows no such text.
+std::string Spoken(const Entry& e, std::string_view shown = {}) {
+  std::string out;
+  if (e.name != shown) out += " aria-label=\"" + Html(e.name) + '"';
+  return out + " aria-description=\"" + Html(e.description) + '"';
+}
+
+std::string Focus(const Entry& e) { return " tabindex=\"" + std::to_string(TabIndex(e) + 1) + '"'; }
+
+void WriteList(std::ostream& out, const Entry& e) {
+  out << "<select id=\"" << Id(e) << "\" size=\"" << model::kCombinationCount << '"' << Focus(e) << Spoken(e)
+      << ">\n";
+  for (int i = 0; i < model::kCombinationCount; ++i) {
+    const model::Combination& c = model::kCombinations[static_cast<std::size_t>(i)];
+    out << "<option value=\"" << i << "\" data-given=\"";
+    for (std::size_t k = 0; k < c.given.size(); ++k) out << (k ? " " : "") << c.given[k];
+    out << "\" aria-label=\"" << Html(window::SpokenCombination(i)) << '"' << (i == 0 ? " selected" : "")
+        << '>' << Html(c.label) << "</option>\n";
+  }
+  out << "</select>\n";
+}
+
+// The window stands as the load leaves it: combination 0 selected, its rows ticked and open.
+void WriteRow(std::ostream& out, const Entry& tick, const Entry& box) {
+  const bool given = model::IsGiven(0, tick.element);
+  out << "<label for=\"" << Id(tick) << "\"><input type=\"checkbox\" id=\"" << Id(tick) << '"' << Focus(tick)
+      << " disabled" << (given ? " checked" : "") << Spoken(tick) << '>'
+      << model::kLetters[static_cast<std::size_t>(tick.element)] << "</label>\n";
+  out << "<input type=\"text\" id=\"" << Id(box) << '"' << Focus(box) << " maxlength=\"" << layout::kMaxLength
+      << "\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"" << (given ? "" : " readonly")
+      << Spoken(box) << ">\n";
+}
+
+void WriteControl(std::ostream& out, const std::vector<Entry>& all, const Entry& e) {
+  const std::string id = Id(e);
+  switch (e.control) {
+    case layout::Control::Label1: {
+      const char* tag = e.element == 0 ? "h1" : "h2";
+      out << '<' << tag << " id=\"" << id << '"' << Spoken(e, e.text) << '>' << Html(e.text) << "</" << tag
+          << ">\n";
+      break;
+    }
+    case layout::Control::List1: WriteList(out, e); break;
+    case layout::Control::Frame1:
+      out << "<fieldset id=\"" << id << '"' << Spoken(e, e.text) << ">\n<legend>" << Html(e.text)
+          << "</legend>\n";
+      for (int row = 0; row < model::kQuantityCount; ++row) {
+        WriteRow(out, Find(all, layout::Control::Check1, row), Find(all, layout::Control::Text2, row));
+      }
+      out << "</fieldset>\n";
+      break;
+    case layout::Control::Picture1:
+      out << "<img id=\"" << id << '"' << Focus(e)
+          << " src=\"trapezoid.jpg\" srcset=\"trapezoid@2x.jpg 2x\" alt=\"" << Html(e.name)
+          << "\" aria-description=\"" << Html(e.description) << "\">\n";
+      break;
+    case layout::Control::Command1:
+      out << "<button type=\"button\" id=\"" << id << '"' << Focus(e) << Spoken(e, e.text) << '>'
+          << Html(e.text) << "</button>\n";
+      break;
+    case layout::Control::Text1:
+      out << "<textarea id=\"" << id << '"' << Focus(e) << " readonly"
+          << (e.element == 0 ? " autofocus" : " hidden") << Spoken(e) << '>' << Html(e.text)
+          << "</textarea>\n";
+      break;
+    case layout::Control::Check1:
+    case layout::Control::Text2: break;  // inside the frame
+  }
+}
+
+std::string Page(const std::vector<Entry>& all) {
+  std::ostringstream out;
+  out << "<!doctype html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
+      << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+      << "<title>" << Html(texts::kCaption) << "</title>\n"
+      << "<meta name=\"description\" content=\"" << Html(texts::kWindowAccessible.description) << "\">\n"
+      << "<meta name=\"theme-color\" content=\"" << Hex(window::colours::kWindow) << "\">\n"
+      << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
+      << "<link rel=\"icon\" href=\"icons/scalable.svg\" type=\"image/svg+xml\">\n"
+      << "<link rel=\"apple-touch-icon\" href=\"icons/256x256.png\">\n"
+      << "<link rel=\"stylesheet\" href=\"look.css\">\n<link rel=\"stylesheet\" href=\"window.css\">\n"
+      << "<link rel=\"modulepreload\" href=\"trapezoid.js\">\n"
+      << "<script type=\"module\" src=\"behaviour.js\"></script>\n"
+      << "<script type=\"module\" src=\"offline.js\"></script>\n</head>\n<body>\n"
+      << "<main id=\"Tessorin\" aria-label=\"" << Html(texts::kWindowAccessible.name)
+      << "\" aria-description=\"" << Html(texts::kWindowAccessible.description) << "\">\n";
+  for (const Entry& e : all) WriteControl(out, all, e);
+  out << "</main>\n<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" "
+         "aria-describedby=\"MessageText\">\n"
+      << "<h2 id=\"MessageTitle\"></h2>\n<p id=\"MessageText\"></p>\n"
+      << "<form method=\"dialog\"><button autofocus>" << Html(texts::kOk) << "</button></form>\n"
+      << "</dialog>\n</body>\n</html>\n";
+  return out.str();
+}
+
+std::string Box(const layout::Rect& r) {
+  return "left:" + std::to_string(r.left) + "px;top:" + std::to_string(r.top) +
+         "px;width:" + std::to_string(r.width) + "px;height:" + std::to_string(r.height) + "px";
+}
+
+std::string Styles(const std::vector<Entry>& all) {
+  namespace colours = window::colours;
+  std::ostringstream out;
+  out << "html,#Tessorin,#Frame1 legend{background:" << Hex(colours::kWindow) << "}\n"
+      << "#Tessorin{width:" << layout::kClientWidth << "px;height:" << layout::kClientHeight << "px}\n"
+      << "#Tessorin,#Message{font:" << layout::kFontPoints << "pt \"" << layout::kFontFamily
+      << "\",\"Liberation Serif\",serif}\n";
+  for (const Entry& e : all) out << Selector(e) << '{' << Box(e.local) << "}\n";
+  out << "#Label1_0,#Label1_1{background:" << Hex(colours::kHeading) << "}\n"
+      << "#Frame1 label{background:" << Hex(colours::kTick) << "}\n"
+      << "#Command1_0{background:" << Hex(colours::kCalculate) << "}\n"
+      << "#Command1_1{background:" << Hex(colours::kClear) << "}\n";
+  return out.str();
+}
+
+std::string Manifest(int argc, char* argv[]) {
+  std::ostringstream out;
+  out << "{\n  \"name\": " << Json(texts::kTitle)
+      << ",\n  \"short_name\": " << Json(texts::kWindowAccessible.name)
+      << ",\n  \"description\": " << Json(texts::kWindowAccessible.description)
+      << ",\n  \"lang\": \"bg\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n  \"display\": "
+         "\"standalone\""
+      << ",\n  \"background_color\": \"" << Hex(window::colours::kWindow) << "\",\n  \"theme_color\": \""
+      << Hex(window::colours::kWindow) << "\",\n  \"icons\": [";
+  for (int i = 2; i < argc; ++i) {
+    const std::string icon = argv[i];
+    const bool svg = icon.ends_with(".svg");
+    const std::string size =
+        svg ? "any" : icon.substr(icon.rfind('/') + 1, icon.rfind('.') - icon.rfind('/') - 1);
+    out << (i > 2 ? "," : "") << "\n    {\"src\": " << Json(icon) << ", \"sizes\": \"" << size
+        << "\", \"type\": \"" << (svg ? "image/svg+xml" : "image/png") << "\"}";
+  }
+  out << "\n  ]\n}\n";
+  return out.str();
+}
+
+// For the browser tests: where each control stands in the window, its tab index and its words.
+std::string Description(const std::vector<Entry>& all) {
+  std::ostringstream out;
+  out << "{\"width\": " << layout::kClientWidth << ", \"height\": " << layout::kClientHeight
+      << ", \"controls\": [";
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const Entry& e = all[i];
+    out << (i ? "," : "") << "\n {\"id\": " << Json(Id(e)) << ", \"box\": " << Json(Selector(e))
+        << ", \"left\": " << e.rect.left << ", \"top\": " << e.rect.top << ", \"width\": " << e.rect.width
+        << ", \"height\": " << e.rect.height << ", \"tabIndex\": " << TabIndex(e)
+        << ", \"name\": " << Json(e.name) << ", \"description\": " << Json(e.description) << "}";
+  }
+  out << "\n]}\n";
+  return out.str();
+}
+
+bool Write(const std::string& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary);
+  file << text;
+  if (file.flush()) return true;
+  std::fprintf(stderr, "make_page: cannot write %s\n", path.c_str());
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: make_page OUTDIR ICON...\n");
+    return 2;
+  }
+  const std::string dir = std::string(argv[1]) + '/';
+  const std::vector<Entry> all = Entries();
+  const bool ok = Write(dir + "index.html", Page(all)) && Write(dir + "window.css", Styles(all)) &&
+                  Write(dir + "manifest.webmanifest", Manifest(argc, argv)) &&
+                  Write(dir + "window.json", Description(all));
+  return ok ? 0 : 1;
+}
