@@ -89,7 +89,8 @@ inline constexpr char kTickDescription[] =
 inline constexpr char kBoxDescription[] = "Стойност: %1. До седем знака; въвежда се, когато е дадено.";
 inline constexpr char kListItem[] = "Дадени: %1";
 
-// Messages for a calculation that has no answer.
+// Messages for a calculation that has no answer, and the button that closes them.
+inline constexpr char kOk[] = "OK";
 inline constexpr char kErrorTitle[] = "Няма такъв трапец";
 inline constexpr char kTooLargeTitle[] = "Твърде големи числа";
 inline constexpr char kTooLarge[] =
