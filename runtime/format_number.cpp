@@ -1,6 +1,6 @@
 #include "runtime/format_number.h"
 
-#include <fmt/format.h>
+#include <fmt/compile.h>
 
 #include <algorithm>
 #include <charconv>
@@ -21,7 +21,7 @@ struct Decimal {
 // plainly ("0.0015", "123456") or with an exponent ("1e+300", "5e-324").
 Decimal Shortest(double magnitude) {
   char buffer[64];
-  const auto written = fmt::format_to_n(buffer, sizeof buffer, "{}", magnitude);
+  const auto written = fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{}"), magnitude);
   const std::string_view text(buffer, std::min(written.size, sizeof buffer));
   const std::size_t e = std::min(text.find('e'), text.size());
   const std::string_view mantissa = text.substr(0, e);
