@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/combination.h"
+#include "web/json.h"
 #include "web/page_entries.h"
 #include "window/colours.h"
 #include "window/describe.h"
@@ -33,23 +34,6 @@ std::string Html(std::string_view text) {
     }
   }
   return out;
-}
-
-std::string Json(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + '"';
 }
 
 std::string Hex(window::colours::Rgb c) {

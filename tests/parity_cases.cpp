@@ -1,0 +1,159 @@
+// Writes what the native core answers for thousands of calculations, so that the web page's
+// WebAssembly core can be held to the very same texts (tests/web/parity.test.mjs).
+//   parity_cases OUTPUT.json
+// Cases: every combination and two indexes beyond them; the assignment's example, texts at the
+// edges of reading numbers, and random measures written in many forms, under the C, English,
+// Bulgarian and an unusual set of regional settings; ticks as the combination sets them, and
+// now and then at random, which reaches the division by zero.
+#include <QLocale>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "model/combination.h"
+#include "model/solver.h"
+#include "runtime/format_number.h"
+#include "runtime/qt/locale_settings.h"
+#include "web/json.h"
+#include "window/messages.h"
+
+namespace {
+
+using web::Json;
+
+struct Named {
+  const char* name;
+  runtime::RegionalSettings settings;
+};
+
+std::vector<Named> AllSettings() {
+  runtime::RegionalSettings odd;
+  odd.decimalSymbol = "\u066B";
+  odd.groupSymbol = "'";
+  odd.groupSize = 2;
+  odd.negativeSign = "\u2212";
+  odd.negativeInParentheses = true;
+  odd.leadingZero = false;
+  return {{"C", runtime::CSettings()},
+          {"en", runtime::SettingsOf(QLocale(QLocale::English, QLocale::UnitedStates))},
+          {"bg", runtime::SettingsOf(QLocale(QLocale::Bulgarian, QLocale::Bulgaria))},
+          {"odd", odd}};
+}
+
+std::string SettingsJson(const runtime::RegionalSettings& s) {
+  std::ostringstream out;
+  out << "{\"decimalSymbol\": " << Json(s.decimalSymbol) << ", \"groupSymbol\": " << Json(s.groupSymbol)
+      << ", \"groupSize\": " << s.groupSize << ", \"grouping\": " << (s.grouping ? "true" : "false")
+      << ", \"leadingZero\": " << (s.leadingZero ? "true" : "false")
+      << ", \"negativeSign\": " << Json(s.negativeSign)
+      << ", \"negativeInParentheses\": " << (s.negativeInParentheses ? "true" : "false") << '}';
+  return out.str();
+}
+
+// The outcome as the page's binding reports it.
+std::string OutcomeJson(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
+  try {
+    const std::optional<model::Texts> texts = model::Calculate(index, rows, settings);
+    if (!texts) return "{}";
+    std::string out = "{\"texts\": [";
+    for (std::size_t i = 0; i < texts->size(); ++i) out += (i ? ", " : "") + Json((*texts)[i]);
+    return out + "]}";
+  } catch (const runtime::ArithmeticError& error) {
+    const window::Message m = window::MessageFor(index, error.kind());
+    return "{\"kind\": " + std::to_string(static_cast<int>(error.kind())) + ", \"title\": " + Json(m.title) +
+           ", \"text\": " + Json(m.text) + '}';
+  }
+}
+
+const char* const kEdgeTexts[] = {
+    "",      "0",     "-1",    "5cm", "1E3",       "2,5",     "0,5",     " 1 2",    "1e400",   "1e-400",
+    "1e200", "1e154", "abc",   ".5",  "5.",        "+3",      "1e",      "1e+",     "\u00A01", "1\u00A0000",
+    "−5",    "٫5",    "1'000", "(5)", "0.0000001", "0.00001", "9999999", "8.00000", "20,0000", "1 000,0"};
+
+class Cases {
+ public:
+  explicit Cases(std::ostream& out) : out_(out) {}
+
+  void Add(const char* settingsName, const runtime::RegionalSettings& settings, int index,
+           const model::Rows& rows) {
+    out_ << (count_++ ? ",\n" : "\n") << "{\"settings\": \"" << settingsName << "\", \"index\": " << index
+         << ", \"rows\": [";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      out_ << (i ? ", " : "") << '[' << (rows[i].ticked ? "true" : "false") << ", " << Json(rows[i].text)
+           << ']';
+    }
+    out_ << "], \"outcome\": " << OutcomeJson(index, rows, settings) << '}';
+  }
+  int count() const { return count_; }
+
+ private:
+  std::ostream& out_;
+  int count_ = 0;
+};
+
+// One measure written as a user might type it or as a previous run left it in the box.
+std::string Written(double value, const runtime::RegionalSettings& settings, std::mt19937_64& rng) {
+  char text[64];
+  switch (rng() % 4) {
+    case 0: return runtime::FormatNumber(value, static_cast<int>(rng() % 8), settings).substr(0, 7);
+    case 1: std::snprintf(text, sizeof text, "%.*g", static_cast<int>(1 + rng() % 7), value); return text;
+    case 2: return kEdgeTexts[rng() % std::size(kEdgeTexts)];
+    default: std::snprintf(text, sizeof text, "%.3e", value * (rng() % 2 ? 1 : -1)); return text;
+  }
+}
+
+model::Rows RandomRows(int index, const runtime::RegionalSettings& settings, std::mt19937_64& rng) {
+  std::uniform_real_distribution<double> length(0.5, 60.0);
+  model::Rows rows;
+  const bool randomTicks = rng() % 8 == 0;
+  for (int q = 0; q < model::kQuantityCount; ++q) {
+    rows[q].ticked = randomTicks ? rng() % 2 == 0 : model::IsGiven(index, q);
+    rows[q].text = Written(length(rng), settings, rng);
+  }
+  return rows;
+}
+
+void AddAll(Cases& cases) {
+  const char* example[] = {"8", "5", "2", "4", "20", "20"};
+  std::mt19937_64 rng(20261208);
+  for (const Named& s : AllSettings()) {
+    for (int index = -1; index <= model::kCombinationCount; ++index) {
+      model::Rows rows;
+      for (int q = 0; q < model::kQuantityCount; ++q) rows[q] = {model::IsGiven(index, q), example[q]};
+      cases.Add(s.name, s.settings, index, rows);
+      for (const char* edge : kEdgeTexts) {
+        if (!model::IsCombination(index)) break;
+        for (int q = 0; q < model::kQuantityCount; ++q) rows[q].text = model::IsGiven(index, q) ? edge : "";
+        cases.Add(s.name, s.settings, index, rows);
+      }
+      for (int round = 0; round < 100; ++round)
+        cases.Add(s.name, s.settings, index, RandomRows(index, s.settings, rng));
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: parity_cases OUTPUT.json\n");
+    return 2;
+  }
+  std::ofstream out(argv[1], std::ios::binary);
+  out << "{\"settings\": {";
+  const std::vector<Named> all = AllSettings();
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    out << (i ? ", " : "") << Json(all[i].name) << ": " << SettingsJson(all[i].settings);
+  }
+  out << "},\n\"cases\": [";
+  Cases cases(out);
+  AddAll(cases);
+  out << "\n]}\n";
+  if (!out.flush()) {
+    std::fprintf(stderr, "parity_cases: cannot write %s\n", argv[1]);
+    return 1;
+  }
+  std::printf("%d cases written to %s\n", cases.count(), argv[1]);
+  return 0;
+}
