@@ -3,6 +3,9 @@ import createCore from "./trapezoid.js";
 
 const core = createCore();
 
+// Settles once the core can calculate.
+export const ready = core.then(() => undefined);
+
 // The outcome of one calculation: {solved, texts} for six texts, {failed, title, text} for an
 // arithmetic error with the message to show, neither for invalid input.
 export async function calculate(index, rows, numberFormat) {
