@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the whole suite in a normal
 # build and again with AddressSanitizer and UndefinedBehaviorSanitizer; the plain layers' tests
-# once more built with clang and LLVM's libc++, so the core stays portable; then a short run of
-# each fuzz target (FUZZ_SECONDS each, default 60; 0 skips them).
+# once more built with clang and LLVM's libc++, so the core stays portable; the web page built
+# with emscripten, its core held to the native one and the page driven in Chromium; then a short
+# run of each fuzz target (FUZZ_SECONDS each, default 60; 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -12,7 +13,8 @@ fuzz_seconds=${FUZZ_SECONDS:-60}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+weblog=$(mktemp)
+trap 'rm -f "$log" "$weblog"' EXIT
 
 suite() {  # build-dir, extra cmake arguments...
   local dir=$1
@@ -28,9 +30,21 @@ suite build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAPEZOID_SANITIZE=ON -
 suite build-libcxx -DCMAKE_BUILD_TYPE=Release -DTRAPEZOID_QT=OFF -DTRAPEZOID_BENCH=OFF \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++ \
   -DCMAKE_EXE_LINKER_FLAGS=-stdlib=libc++ -DTRAPEZOID_GTEST_SOURCE=/usr/src/googletest
+
+echo "== build-web"
+bash tools/web.sh build
+(cd tools && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+./build/tests/parity_cases build-web/parity_cases.json
+if ! node --test --test-reporter=tap tests/web/parity.test.mjs tests/web/page.test.mjs >"$weblog"; then
+  cat "$weblog"
+  exit 1
+fi
+grep -E '^(not )?ok|^# (pass|fail)' "$weblog"
+
 if [ "$fuzz_seconds" -gt 0 ]; then
   bash tools/fuzz.sh "$fuzz_seconds"
 fi
 
 passed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" || true)
+passed=$((passed + $(sed -n 's/^# pass //p' "$weblog")))
 echo "tests: $passed passed, 0 failed"

@@ -1,7 +1,6 @@
-// Loads the WebAssembly core once; a calculation waits for it if it is still on its way.
-import createCore from "./trapezoid.js";
-
-const core = createCore();
+// Loads the WebAssembly core once, without holding up the window; a calculation waits for it if
+// it is still on its way.
+const core = import("./trapezoid.js").then(({ default: createCore }) => createCore());
 
 // Settles once the core can calculate.
 export const ready = core.then(() => undefined);

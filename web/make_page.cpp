@@ -1,8 +1,11 @@
 // Build tool, run under node: writes the page's markup, the stylesheet of its design, the web
 // app manifest and a description of the window for the browser tests, all from the window's
 // tables, so that the page paints at once and a changed number or word changes both front ends.
-//   make_page OUTDIR ICON...      (each icon as icons/48x48.png or icons/scalable.svg)
+//   make_page OUTDIR LOOK.css ICON...    (each icon as icons/48x48.png or icons/scalable.svg)
+// The page carries its styles (LOOK.css, how controls are drawn, then the design's places and
+// colours) in itself, so that nothing but the page stands between navigation and the first frame.
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -35,6 +38,11 @@ std::string Html(std::string_view text) {
   }
   return out;
 }
+
+// The modules that behaviour.js imports, fetched together with it rather than after it.
+constexpr char kPreloads[] =
+    "<link rel=\"modulepreload\" href=\"core.js\">\n<link rel=\"modulepreload\" href=\"regional.js\">\n"
+    "<link rel=\"modulepreload\" href=\"window.js\">\n";
 
 std::string Hex(window::colours::Rgb c) {
   char text[8];
@@ -112,7 +120,7 @@ void WriteControl(std::ostream& out, const std::vector<Entry>& all, const Entry&
   }
 }
 
-std::string Page(const std::vector<Entry>& all) {
+std::string Page(const std::vector<Entry>& all, const std::string& style, const std::string& touchIcon) {
   std::ostringstream out;
   out << "<!doctype html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
       << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
@@ -121,9 +129,9 @@ std::string Page(const std::vector<Entry>& all) {
       << "<meta name=\"theme-color\" content=\"" << Hex(window::colours::kWindow) << "\">\n"
       << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
       << "<link rel=\"icon\" href=\"icons/scalable.svg\" type=\"image/svg+xml\">\n"
-      << "<link rel=\"apple-touch-icon\" href=\"icons/256x256.png\">\n"
-      << "<link rel=\"stylesheet\" href=\"look.css\">\n<link rel=\"stylesheet\" href=\"window.css\">\n"
-      << "<link rel=\"modulepreload\" href=\"trapezoid.js\">\n"
+      << "<link rel=\"apple-touch-icon\" href=\"" << touchIcon << "\">\n"
+      << kPreloads << "<style>\n"
+      << style << "</style>\n"
       << "<script type=\"module\" src=\"behaviour.js\"></script>\n"
       << "<script type=\"module\" src=\"offline.js\"></script>\n</head>\n<body>\n"
       << "<main id=\"Tessorin\" aria-label=\"" << Html(texts::kWindowAccessible.name)
@@ -157,7 +165,7 @@ std::string Styles(const std::vector<Entry>& all) {
   return out.str();
 }
 
-std::string Manifest(int argc, char* argv[]) {
+std::string Manifest(const std::vector<std::string>& icons) {
   std::ostringstream out;
   out << "{\n  \"name\": " << Json(texts::kTitle)
       << ",\n  \"short_name\": " << Json(texts::kWindowAccessible.name)
@@ -166,13 +174,12 @@ std::string Manifest(int argc, char* argv[]) {
          "\"standalone\""
       << ",\n  \"background_color\": \"" << Hex(window::colours::kWindow) << "\",\n  \"theme_color\": \""
       << Hex(window::colours::kWindow) << "\",\n  \"icons\": [";
-  for (int i = 2; i < argc; ++i) {
-    const std::string icon = argv[i];
+  for (const std::string& icon : icons) {
     const bool svg = icon.ends_with(".svg");
     const std::string size =
         svg ? "any" : icon.substr(icon.rfind('/') + 1, icon.rfind('.') - icon.rfind('/') - 1);
-    out << (i > 2 ? "," : "") << "\n    {\"src\": " << Json(icon) << ", \"sizes\": \"" << size
-        << "\", \"type\": \"" << (svg ? "image/svg+xml" : "image/png") << "\"}";
+    out << (&icon != &icons.front() ? "," : "") << "\n    {\"src\": " << Json(icon) << ", \"sizes\": \""
+        << size << "\", \"type\": \"" << (svg ? "image/svg+xml" : "image/png") << "\"}";
   }
   out << "\n  ]\n}\n";
   return out.str();
@@ -202,17 +209,37 @@ bool Write(const std::string& path, const std::string& text) {
   return false;
 }
 
+// The largest picture of the program's icon, for a phone's home screen.
+std::string LargestPng(const std::vector<std::string>& icons) {
+  std::string largest;
+  for (const std::string& icon : icons) {
+    const auto width = [](const std::string& name) { return std::atoi(name.c_str() + name.rfind('/') + 1); };
+    if (icon.ends_with(".png") && (largest.empty() || width(icon) > width(largest))) largest = icon;
+  }
+  return largest;
+}
+
+std::string Read(const char* path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  if (!file) std::fprintf(stderr, "make_page: cannot read %s\n", path);
+  return text.str();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: make_page OUTDIR ICON...\n");
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: make_page OUTDIR LOOK.css ICON...\n");
     return 2;
   }
   const std::string dir = std::string(argv[1]) + '/';
+  const std::vector<std::string> icons(argv + 3, argv + argc);
   const std::vector<Entry> all = Entries();
-  const bool ok = Write(dir + "index.html", Page(all)) && Write(dir + "window.css", Styles(all)) &&
-                  Write(dir + "manifest.webmanifest", Manifest(argc, argv)) &&
+  const std::string style = Read(argv[2]) + Styles(all);
+  const bool ok = Write(dir + "index.html", Page(all, style, LargestPng(icons))) &&
+                  Write(dir + "manifest.webmanifest", Manifest(icons)) &&
                   Write(dir + "window.json", Description(all));
   return ok ? 0 : 1;
 }
