@@ -4,7 +4,8 @@ import { calculate } from "./core.js";
 import { numberFormat, pageLocale } from "./regional.js";
 import { Check1, Command1, List1, Text2, fitToScreen, givenRows, showMessage } from "./window.js";
 
-const settings = numberFormat(pageLocale());
+// Read at the first calculation: the language's number data need not hold up the window.
+let settings;
 
 function ApplyCombination() {
   Check1.forEach((tick, i) => {
@@ -22,6 +23,7 @@ function ApplyCombination() {
 async function Calculate() {
   const index = List1[0].selectedIndex;
   const rows = Check1.map((tick, i) => ({ ticked: tick.checked, text: Text2[i].value }));
+  settings ??= numberFormat(pageLocale());
   const outcome = await calculate(index, rows, settings);
   if (outcome.failed) {
     showMessage(outcome.title, outcome.text);

@@ -1,5 +1,8 @@
 // After one visit the page opens and calculates with the network off: the service worker keeps
-// every file of the site.
+// every file of the site. It is registered once the page has loaded, so that fetching those
+// files does not compete with the window's own.
 if ("serviceWorker" in navigator) {
-  navigator.serviceWorker.register("sw.js").catch((error) => console.warn("no offline copy:", error));
+  addEventListener("load", () =>
+    navigator.serviceWorker.register("sw.js").catch((error) => console.warn("no offline copy:", error)),
+  );
 }

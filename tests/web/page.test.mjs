@@ -29,7 +29,7 @@ after(async () => {
 
 async function open(query = "", target = page, url = served.url) {
   await target.goto(url + query, { waitUntil: "load" });
-  await target.evaluate(() => import("./core.js").then((core) => core.ready));
+  await target.evaluate(() => import("./core.js").then((core) => core.ready()));
 }
 
 // Every quantity row: tick, tick enabled, box text, box editable.
