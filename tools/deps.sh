@@ -17,7 +17,7 @@ case "${1:-}" in
   --screenshots) packages+=(xvfb xauth xdotool) ;;
   # The web page: emscripten with Debian's node modules, and a browser for its tests.
   --web)
-    packages+=(emscripten node-acorn nodejs chromium fonts-liberation2)
+    packages+=(emscripten node-acorn nodejs chromium)
     # A machine whose node comes with its own npm needs no Debian one.
     command -v npm >/dev/null || packages+=(npm)
     ;;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the web page (the core compiled to WebAssembly with emscripten, and the page generated
-# from the window's tables) into build-web/site/, and serves it on http://localhost:8080.
-#   tools/web.sh            build, then serve (PORT=... for another port)
-#   tools/web.sh build      build only
+# from the window's tables) into build-web/site/, then:
+#   tools/web.sh              serves it on http://localhost:8080 (PORT=... for another port)
+#   tools/web.sh build        nothing more
+#   tools/web.sh screenshots  saves docs/web.png and docs/web-phone.png
+#   tools/web.sh bench        prints its sizes and timings
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh --web
@@ -14,6 +16,15 @@ export NODE_PATH
 emcmake cmake -S . -B build-web -G Ninja -DTRAPEZOID_WEB=ON -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 cmake --build build-web -j "$(nproc)"
 
-if [ "${1:-}" != build ]; then
-  exec node tools/serve.mjs build-web/site "${PORT:-8080}"
-fi
+# puppeteer-core, to drive Debian's Chromium; it never downloads a browser of its own.
+browser_tools() {
+  (cd tools && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+}
+
+case "${1:-serve}" in
+  build) ;;
+  serve) exec node tools/serve.mjs build-web/site "${PORT:-8080}" ;;
+  screenshots) browser_tools && exec node tools/web_screenshots.mjs ;;
+  bench) browser_tools && exec node bench/web_bench.mjs ;;
+  *) echo "usage: tools/web.sh [build|serve|screenshots|bench]" >&2 && exit 2 ;;
+esac

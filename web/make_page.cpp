@@ -103,7 +103,7 @@ void WriteControl(std::ostream& out, const std::vector<Entry>& all, const Entry&
       break;
     case layout::Control::Picture1:
       out << "<img id=\"" << id << '"' << Focus(e)
-          << " src=\"trapezoid.jpg\" srcset=\"trapezoid@2x.jpg 2x\" alt=\"" << Html(e.name)
+          << " src=\"trapezoid.jpg\" srcset=\"trapezoid@2x.jpg 2x\" decoding=\"async\" alt=\"" << Html(e.name)
           << "\" aria-description=\"" << Html(e.description) << "\">\n";
       break;
     case layout::Control::Command1:
