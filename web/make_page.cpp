@@ -1,6 +1,6 @@
-// Build tool, run under node: writes the page's markup, the stylesheet of its design, the web
-// app manifest and a description of the window for the browser tests, all from the window's
-// tables, so that the page paints at once and a changed number or word changes both front ends.
+// Build tool, run under node: writes the page, the web app manifest and a description of the
+// window for the browser tests, all from the window's tables, so that the page paints at once and
+// a changed number or word changes both front ends.
 //   make_page OUTDIR LOOK.css ICON...    (each icon as icons/48x48.png or icons/scalable.svg)
 // The page carries its styles (LOOK.css, how controls are drawn, then the design's places and
 // colours) in itself, so that nothing but the page stands between navigation and the first frame.
