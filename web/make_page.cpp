@@ -39,11 +39,6 @@ std::string Html(std::string_view text) {
   return out;
 }
 
-// The modules that behaviour.js imports, fetched together with it rather than after it.
-constexpr char kPreloads[] =
-    "<link rel=\"modulepreload\" href=\"core.js\">\n<link rel=\"modulepreload\" href=\"regional.js\">\n"
-    "<link rel=\"modulepreload\" href=\"window.js\">\n";
-
 std::string Hex(window::colours::Rgb c) {
   char text[8];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
@@ -130,7 +125,7 @@ std::string Page(const std::vector<Entry>& all, const std::string& style, const 
       << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
       << "<link rel=\"icon\" href=\"icons/scalable.svg\" type=\"image/svg+xml\">\n"
       << "<link rel=\"apple-touch-icon\" href=\"" << touchIcon << "\">\n"
-      << kPreloads << "<style>\n"
+      << "<style>\n"
       << style << "</style>\n"
       << "<script type=\"module\" src=\"behaviour.js\"></script>\n"
       << "<script type=\"module\" src=\"offline.js\"></script>\n</head>\n<body>\n"
