@@ -14,7 +14,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian
 )
 case "${1:-}" in
-  --screenshots) packages+=(xvfb xauth xdotool) ;;
+  --screenshots) packages+=(xvfb xauth xdotool imagemagick x11-utils) ;;
   # The web page: emscripten with Debian's node modules, and a browser for its tests.
   --web)
     packages+=(emscripten node-acorn nodejs chromium)
