@@ -1,5 +1,6 @@
 // Writes what the native core answers for thousands of calculations, so that the web page's
-// WebAssembly core can be held to the very same texts (tests/web/parity.test.mjs).
+// WebAssembly core can be held to the very same texts, the working and the messages' failing steps
+// included (tests/web/parity.test.mjs).
 //   parity_cases OUTPUT.json
 // Cases: every combination and two indexes beyond them; the assignment's example, texts at the
 // edges of reading numbers, and random measures written in many forms, under the C, English,
@@ -17,6 +18,7 @@
 #include "runtime/qt/locale_settings.h"
 #include "web/json.h"
 #include "window/messages.h"
+#include "window/working.h"
 
 namespace {
 
@@ -51,16 +53,27 @@ std::string SettingsJson(const runtime::RegionalSettings& s) {
   return out.str();
 }
 
-// The outcome as the page's binding reports it.
+std::string SixJson(const model::Texts& six) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < six.size(); ++i) out += (i ? ", " : "") + Json(six[i]);
+  return out + "]";
+}
+
+// The outcome as the page's binding reports it: the texts with each box's working and accessible
+// description, or the message with the step that failed.
 std::string OutcomeJson(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
   try {
     const std::optional<model::Texts> texts = model::Calculate(index, rows, settings);
     if (!texts) return "{}";
-    std::string out = "{\"texts\": [";
-    for (std::size_t i = 0; i < texts->size(); ++i) out += (i ? ", " : "") + Json((*texts)[i]);
-    return out + "]}";
+    const model::Texts explanations = window::Explanations(index, rows, settings);
+    model::Texts descriptions;
+    for (int i = 0; i < model::kQuantityCount; ++i) {
+      descriptions[i] = window::BoxDescription(i, explanations[i]);
+    }
+    return "{\"texts\": " + SixJson(*texts) + ", \"explanations\": " + SixJson(explanations) +
+           ", \"descriptions\": " + SixJson(descriptions) + '}';
   } catch (const runtime::ArithmeticError& error) {
-    const window::Message m = window::MessageFor(index, error.kind());
+    const window::Message m = window::MessageFor(index, error.kind(), rows, settings);
     return "{\"kind\": " + std::to_string(static_cast<int>(error.kind())) + ", \"title\": " + Json(m.title) +
            ", \"text\": " + Json(m.text) + '}';
   }

@@ -2,7 +2,18 @@
 // state of its own; everything lives in the controls.
 import { calculate } from "./core.js";
 import { numberFormat, pageLocale } from "./regional.js";
-import { Check1, Command1, List1, Text2, fitToScreen, givenRows, showMessage } from "./window.js";
+import {
+  Check1,
+  Command1,
+  List1,
+  Text2,
+  fitToScreen,
+  givenRows,
+  hideTip,
+  showMessage,
+  showTip,
+  showWorking,
+} from "./window.js";
 
 // Read at the first calculation: the language's number data need not hold up the window.
 let settings;
@@ -14,6 +25,7 @@ function ApplyCombination() {
     Text2[i].value = "";
     Text2[i].readOnly = true;
   });
+  showWorking();
   for (const row of givenRows(List1[0].selectedIndex)) {
     Check1[row].checked = true;
     Text2[row].readOnly = false;
@@ -30,11 +42,37 @@ async function Calculate() {
   } else if (outcome.solved) {
     // A box keeps as many characters of a written text as it lets the user type.
     Text2.forEach((box, i) => (box.value = outcome.texts[i].slice(0, box.maxLength)));
+    showWorking(outcome.explanations, outcome.descriptions);
   }
 }
 
 function ClearValues() {
   for (const box of Text2) box.value = "";
+  showWorking();
+}
+
+// Any change of a box (typing, Clear, another combination) drops the working, so that it never
+// explains numbers the boxes no longer hold; Calculate shows it again after writing them. F1 in a
+// box, or a long press on it, shows its working; any other key, a click or leaving the box hides it.
+function ConnectWorking() {
+  addEventListener("keydown", hideTip, true);
+  addEventListener("pointerdown", hideTip, true);
+  for (const box of Text2) {
+    box.addEventListener("input", () => showWorking());
+    box.addEventListener("blur", hideTip);
+    box.addEventListener("keydown", (event) => {
+      if (event.key !== "F1") return;
+      event.preventDefault(); // not the browser's help
+      showTip(box);
+    });
+    let press;
+    box.addEventListener("pointerdown", (event) => {
+      if (event.pointerType !== "mouse") press = setTimeout(() => showTip(box), 500);
+    });
+    for (const end of ["pointerup", "pointercancel", "pointerleave"]) {
+      box.addEventListener(end, () => clearTimeout(press));
+    }
+  }
 }
 
 function List1_Click(index) {
@@ -60,6 +98,7 @@ function Form_Load() {
 
 List1.forEach((list, i) => list.addEventListener("change", () => List1_Click(i)));
 Command1.forEach((button, i) => button.addEventListener("click", () => Command1_Click(i)));
+ConnectWorking();
 Form_Load();
 fitToScreen();
 addEventListener("resize", fitToScreen);

@@ -1,10 +1,12 @@
 // What the page asks of the WebAssembly core: one calculation, with its outcome told apart as
-// nothing (invalid input), six texts, or an arithmetic error with the message the window shows.
+// nothing (invalid input), six texts with each box's working, or an arithmetic error with the
+// message the window shows (the failing step included).
 #include <emscripten/bind.h>
 
 #include "model/solver.h"
 #include "runtime/arithmetic_error.h"
 #include "window/messages.h"
+#include "window/working.h"
 
 namespace {
 
@@ -12,6 +14,8 @@ struct Outcome {
   bool solved = false;  // six texts were made
   bool failed = false;  // an arithmetic error was met; kind, title and text say which
   model::Texts texts;
+  model::Texts explanations;  // what each box explains of its measure
+  model::Texts descriptions;  // each box's accessible description with its explanation
   runtime::ErrorKind kind = runtime::ErrorKind::InvalidArgument;
   std::string title, text;
 };
@@ -22,9 +26,13 @@ Outcome Calculate(int index, const model::Rows& rows, const runtime::RegionalSet
     if (std::optional<model::Texts> texts = model::Calculate(index, rows, settings)) {
       outcome.solved = true;
       outcome.texts = std::move(*texts);
+      outcome.explanations = window::Explanations(index, rows, settings);
+      for (int i = 0; i < model::kQuantityCount; ++i) {
+        outcome.descriptions[i] = window::BoxDescription(i, outcome.explanations[i]);
+      }
     }
   } catch (const runtime::ArithmeticError& error) {
-    const window::Message message = window::MessageFor(index, error.kind());
+    const window::Message message = window::MessageFor(index, error.kind(), rows, settings);
     outcome.failed = true;
     outcome.kind = error.kind();
     outcome.title = message.title;
@@ -72,6 +80,8 @@ EMSCRIPTEN_BINDINGS(trapezoid) {
       .field("solved", &Outcome::solved)
       .field("failed", &Outcome::failed)
       .field("texts", &Outcome::texts)
+      .field("explanations", &Outcome::explanations)
+      .field("descriptions", &Outcome::descriptions)
       .field("kind", &Outcome::kind)
       .field("title", &Outcome::title)
       .field("text", &Outcome::text);

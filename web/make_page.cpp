@@ -150,7 +150,7 @@ std::string Styles(const std::vector<Entry>& all) {
   std::ostringstream out;
   out << "html,#Tessorin,#Frame1 legend{background:" << Hex(colours::kWindow) << "}\n"
       << "#Tessorin{width:" << layout::kClientWidth << "px;height:" << layout::kClientHeight << "px}\n"
-      << "#Tessorin,#Message{font:" << layout::kFontPoints << "pt \"" << layout::kFontFamily
+      << "#Tessorin,#Message,#Working{font:" << layout::kFontPoints << "pt \"" << layout::kFontFamily
       << "\",\"Liberation Serif\",serif}\n";
   for (const Entry& e : all) out << Selector(e) << '{' << Box(e.local) << "}\n";
   out << "#Label1_0,#Label1_1{background:" << Hex(colours::kHeading) << "}\n"

@@ -1,5 +1,6 @@
 // The window's controls, found by their object names, and the few things the page does to them
-// beyond setting their properties: showing a message and fitting a narrow screen.
+// beyond setting their properties: showing a message, the working of a calculation and fitting a
+// narrow screen.
 const byPrefix = (prefix) => [...document.querySelectorAll(`[id^="${prefix}_"]`)];
 
 export const Tessorin = document.getElementById("Tessorin");
@@ -30,4 +31,42 @@ export function showMessage(title, text) {
 export function fitToScreen() {
   const scale = Math.min(1, document.documentElement.clientWidth / Tessorin.offsetWidth);
   document.documentElement.style.setProperty("--scale", String(scale));
+}
+
+// Each value box's own description, as the page is written; the working is added below it.
+const ownDescription = Text2.map((box) => box.getAttribute("aria-description"));
+
+// Each value box's working as its tooltip and after its description, from a calculation's
+// explanations and descriptions; without them, the boxes go back to explaining nothing.
+export function showWorking(explanations = [], descriptions = []) {
+  Text2.forEach((box, i) => {
+    if (explanations[i]) box.title = explanations[i];
+    else box.removeAttribute("title");
+    const description = descriptions[i] || ownDescription[i];
+    // spares screen readers a change that is none
+    if (box.getAttribute("aria-description") !== description) box.setAttribute("aria-description", description);
+  });
+}
+
+// The tooltip that F1 or a long press shows under a value box; made at its first use.
+let tip;
+
+export function showTip(box) {
+  hideTip();
+  if (!box.title) return;
+  if (!tip) {
+    tip = document.createElement("div");
+    tip.id = "Working";
+    tip.setAttribute("role", "tooltip");
+    document.body.append(tip);
+  }
+  const place = box.getBoundingClientRect();
+  tip.textContent = box.title;
+  tip.style.left = `${place.left + scrollX}px`;
+  tip.style.top = `${place.bottom + scrollY}px`;
+  tip.hidden = false;
+}
+
+export function hideTip() {
+  if (tip) tip.hidden = true;
 }

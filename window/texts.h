@@ -90,7 +90,8 @@ inline constexpr char kBoxDescription[] = "Стойност: %1. До седем
 inline constexpr char kListItem[] = "Дадени: %1";
 
 // Messages for a calculation that has no answer, and the button that closes them.
-inline constexpr char kOk[] = "OK";
+// The button's word is Qt's own in Bulgarian, which the desktop's message box shows.
+inline constexpr char kOk[] = "Добре";
 inline constexpr char kErrorTitle[] = "Няма такъв трапец";
 inline constexpr char kTooLargeTitle[] = "Твърде големи числа";
 inline constexpr char kTooLarge[] =

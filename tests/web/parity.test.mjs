@@ -1,6 +1,7 @@
-// The WebAssembly core answers exactly as the native one: the same six texts, the same silence
-// for invalid input, the same error kind and Bulgarian message; and the browser's number format
-// for Bulgarian and English is the desktop's (the cases come from tests/parity_cases.cpp).
+// The WebAssembly core answers exactly as the native one: the same six texts with each box's
+// working, the same silence for invalid input, the same error kind and Bulgarian message with its
+// failing step; and the browser's number format for Bulgarian and English is the desktop's (the
+// cases come from tests/parity_cases.cpp).
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
@@ -16,7 +17,10 @@ const core = await loadCore();
 
 // The outcome in the shape the native tool writes it.
 function written(outcome) {
-  if (outcome.solved) return { texts: outcome.texts };
+  if (outcome.solved) {
+    const { texts, explanations, descriptions } = outcome;
+    return { texts, explanations, descriptions };
+  }
   if (outcome.failed) return { kind: outcome.kind.value, title: outcome.title, text: outcome.text };
   return {};
 }
