@@ -126,6 +126,7 @@ test("a shape that cannot exist opens the message; Enter or Escape closes it, no
     await press(page, "#Command1_0");
     const message = await page.$eval("#Message", (d) => [d.open, d.querySelector("h2").textContent, d.querySelector("p").textContent]);
     assert.deepEqual(message, [true, expected.title, expected.text]);
+    assert.match(message[2], /\n\nh = √\(b² − x²\) = √\(2² − 3²\)\n√\(−5\) не съществува/);
     assert.deepEqual(await texts(), given.concat("", "", ""));
     await page.keyboard.press(key);
     assert.equal(await page.$eval("#Message", (d) => d.open), false, key);
@@ -209,4 +210,41 @@ test("after one visit the page opens and calculates with the network off", async
   await calculateExample(tab);
   assert.deepEqual(await texts(tab), shown.map((t) => t.replace(".", ",")));
   await context.close();
+});
+
+// Each value box's tooltip and accessible description.
+const working = () =>
+  page.$$eval('[id^="Text2_"]', (boxes) => boxes.map((b) => [b.getAttribute("title"), b.getAttribute("aria-description")]));
+const tip = () => page.$eval("#Working", (t) => (t.hidden ? null : t.textContent)).catch(() => null);
+
+test("after a calculation each box explains its measure, shown by F1 or a long press; any change drops it", async () => {
+  await open();
+  const own = await working();
+  const h = "x = (a − c) / 2 = (8 − 2) / 2 = 3\nh = √(b² − x²) = √(5² − 3²) = 4";
+  const changes = {
+    typing: () => page.focus("#Text2_0").then(() => page.keyboard.press("Backspace")),
+    Clear: () => press(page, "#Command1_1"),
+    "another combination": () => page.click('#List1_0 option[value="3"]'),
+  };
+  for (const [change, make] of Object.entries(changes)) {
+    await press(page, "#Command1_1");
+    await calculateExample();
+    const shown = await working();
+    assert.deepEqual(shown[3], [h, `${own[3][1]}\n${h}`], change);
+    assert.deepEqual(shown[0], ["a = 8 — дадено", `${own[0][1]}\na = 8 — дадено`], change);
+
+    await page.focus("#Text2_3");
+    await page.keyboard.press("F1");
+    assert.equal(await tip(), h, `F1 ${change}`);
+    await page.keyboard.press("Escape");
+    assert.equal(await tip(), null, `Escape ${change}`);
+    const { x, y } = await page.$eval("#Text2_3", (box) => box.getBoundingClientRect().toJSON());
+    const touch = await page.touchscreen.touchStart(x + 5, y + 5);
+    await new Promise((settle) => setTimeout(settle, 700));
+    await touch.end();
+    assert.equal(await tip(), h, `long press ${change}`);
+
+    await make();
+    assert.deepEqual(await working(), own, change);
+  }
 });
