@@ -1,8 +1,5 @@
 #include "model/working.h"
 
-#include <fmt/compile.h>
-#include <fmt/format.h>
-
 #include <cmath>
 
 #include "model/combination.h"
@@ -137,7 +134,7 @@ WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& setting
   const double magnitude = std::fabs(value);
   std::string plain, power;
   if (magnitude != 0 && (magnitude < 1e-7 || magnitude >= 1e15)) {
-    const std::string text = fmt::format(FMT_COMPILE("{:.7e}"), value);
+    const std::string text = runtime::FormatScientific(value, 7);
     const std::size_t e = text.find('e');
     const int exponent = std::stoi(text.substr(e + 1));
     plain = DropTrailingZeros(std::string_view(text).substr(0, e)) + "e" + std::to_string(exponent);

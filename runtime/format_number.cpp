@@ -99,4 +99,21 @@ std::string FormatNumber(double value, int digits, const RegionalSettings& setti
   return settings.negativeSign + text;
 }
 
+std::string FormatScientific(double value, int digits) {
+  if (std::isnan(value)) throw ArithmeticError(ErrorKind::InvalidArgument);
+  if (std::isinf(value)) throw ArithmeticError(ErrorKind::Overflow);
+  Decimal d = Shortest(std::fabs(value));
+  long long exponent = d.point - 1;
+  d.point = 1;
+  d = Round(d, std::max(digits, 0));
+  if (d.point == 2) {  // rounded up to the next power of ten: 9.99999999 gives 10.0000000
+    ++exponent;
+    d.digits.pop_back();
+  }
+  std::string text = std::signbit(value) ? "-" : "";
+  text += d.digits.substr(0, 1);
+  if (digits > 0) text += "." + d.digits.substr(1);
+  return text + "e" + std::to_string(exponent);
+}
+
 }  // namespace runtime

@@ -13,4 +13,9 @@ namespace runtime {
 // that rounds to zero shows no minus sign. An infinity or NaN raises ArithmeticError.
 std::string FormatNumber(double value, int digits, const RegionalSettings& settings);
 
+// Formats a finite, non-zero `value` in the C form with a power of ten: one digit, the period,
+// `digits` digits and the exponent ("-1.2345679e20", "5.0000000e-8"), rounded as FormatNumber
+// rounds.
+std::string FormatScientific(double value, int digits);
+
 }  // namespace runtime

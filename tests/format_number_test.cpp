@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "runtime/arithmetic_error.h"
 #include "runtime/val.h"
@@ -90,6 +91,17 @@ TEST(FormatNumber, WhatIsWrittenReadsBackUnderItsOwnSettings) {
     EXPECT_EQ(Val(FormatNumber(v, 7, CSettings()), CSettings()), v) << v;
     EXPECT_EQ(Val(FormatNumber(v, 7, english), english), v) << v;
   }
+}
+
+TEST(FormatScientific, RoundsTheShortestDigitsAsFormatNumberDoes) {
+  const std::pair<double, const char*> cases[] = {
+      {1e20, "1.0000000e20"},
+      {-1.23456785e-8, "-1.2345679e-8"},  // half away from zero
+      {9.99999996e15, "1.0000000e16"},    // rounded up into the next power of ten
+      {5e-324, "5.0000000e-324"},
+      {1.7976931348623157e308, "1.7976931e308"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(FormatScientific(value, 7), text) << value;
 }
 
 }  // namespace

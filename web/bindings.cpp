@@ -1,6 +1,6 @@
 // What the page asks of the WebAssembly core: one calculation, with its outcome told apart as
-// nothing (invalid input), six texts with each box's working, or an arithmetic error with the
-// message the window shows (the failing step included).
+// nothing (invalid input), six texts, or an arithmetic error with the message the window shows
+// (the failing step included); and, after six texts were written, what each box explains.
 #include <emscripten/bind.h>
 
 #include "model/solver.h"
@@ -14,8 +14,6 @@ struct Outcome {
   bool solved = false;  // six texts were made
   bool failed = false;  // an arithmetic error was met; kind, title and text say which
   model::Texts texts;
-  model::Texts explanations;  // what each box explains of its measure
-  model::Texts descriptions;  // each box's accessible description with its explanation
   runtime::ErrorKind kind = runtime::ErrorKind::InvalidArgument;
   std::string title, text;
 };
@@ -26,10 +24,6 @@ Outcome Calculate(int index, const model::Rows& rows, const runtime::RegionalSet
     if (std::optional<model::Texts> texts = model::Calculate(index, rows, settings)) {
       outcome.solved = true;
       outcome.texts = std::move(*texts);
-      outcome.explanations = window::Explanations(index, rows, settings);
-      for (int i = 0; i < model::kQuantityCount; ++i) {
-        outcome.descriptions[i] = window::BoxDescription(i, outcome.explanations[i]);
-      }
     }
   } catch (const runtime::ArithmeticError& error) {
     const window::Message message = window::MessageFor(index, error.kind(), rows, settings);
@@ -39,6 +33,19 @@ Outcome Calculate(int index, const model::Rows& rows, const runtime::RegionalSet
     outcome.text = message.text;
   }
   return outcome;
+}
+
+struct Working {
+  model::Texts explanations;  // what each box explains of its measure
+  model::Texts descriptions;  // each box's accessible description with its explanation
+};
+
+Working WorkingOf(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
+  Working working{window::Explanations(index, rows, settings), {}};
+  for (int i = 0; i < model::kQuantityCount; ++i) {
+    working.descriptions[i] = window::BoxDescription(i, working.explanations[i]);
+  }
+  return working;
 }
 
 // A JavaScript array of the six rows, or of the six texts.
@@ -80,11 +87,13 @@ EMSCRIPTEN_BINDINGS(trapezoid) {
       .field("solved", &Outcome::solved)
       .field("failed", &Outcome::failed)
       .field("texts", &Outcome::texts)
-      .field("explanations", &Outcome::explanations)
-      .field("descriptions", &Outcome::descriptions)
       .field("kind", &Outcome::kind)
       .field("title", &Outcome::title)
       .field("text", &Outcome::text);
+  value_object<Working>("Working")
+      .field("explanations", &Working::explanations)
+      .field("descriptions", &Working::descriptions);
   emscripten::function("calculate", &Calculate);
+  emscripten::function("working", &WorkingOf);
   emscripten::function("defaultSettings", &DefaultSettings);
 }
