@@ -95,11 +95,9 @@ TEST(FormatNumber, WhatIsWrittenReadsBackUnderItsOwnSettings) {
 
 TEST(FormatScientific, RoundsTheShortestDigitsAsFormatNumberDoes) {
   const std::pair<double, const char*> cases[] = {
-      {1e20, "1.0000000e20"},
-      {-1.23456785e-8, "-1.2345679e-8"},  // half away from zero
-      {9.99999996e15, "1.0000000e16"},    // rounded up into the next power of ten
-      {5e-324, "5.0000000e-324"},
-      {1.7976931348623157e308, "1.7976931e308"},
+      {1e20, "1.0000000e20"},          {-1.23456785e-8, "-1.2345679e-8"},  // half away from zero
+      {9.99999996e15, "1.0000000e16"},  // rounded up into the next power of ten
+      {5e-324, "5.0000000e-324"},      {1.7976931348623157e308, "1.7976931e308"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(FormatScientific(value, 7), text) << value;
 }
