@@ -1,24 +1,36 @@
-// Debian's Chromium, headless, driven by puppeteer-core (which never downloads a browser), and
-// the built site served on localhost: shared by the web tests, the benchmark and the screenshots.
+// The three browser engines that Debian ships, and the built site served on localhost: shared by
+// the web tests, the benchmark and the screenshots. Chromium and Firefox ESR are headless and
+// driven by puppeteer-core (which never downloads a browser), Chromium over the DevTools protocol,
+// Firefox over WebDriver BiDi; WebKitGTK through its WebDriver (tools/webkit.mjs).
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
 import { serve } from "./serve.mjs";
+import { WebKitTab } from "./webkit.mjs";
 
 export const root = join(dirname(fileURLToPath(import.meta.url)), "..");
 export const site = join(root, "build-web", "site");
 
-// Each browser gets a fresh profile, removed when it is closed.
-export async function launch() {
-  const profile = mkdtempSync(join(tmpdir(), "trapezoid-chromium-"));
+export const engines = ["chromium", "firefox", "webkit"];
+
+// Firefox takes a touch screen from its settings, at launch.
+const firefoxPrefs = (touch) =>
+  touch ? { "ui.primaryPointerCapabilities": 1, "ui.allPointerCapabilities": 1, "dom.w3c_touch_events.enabled": 1 } : {};
+
+// A puppeteer Browser of Chromium or Firefox; each gets a fresh profile, removed when it is closed.
+export async function launch(engine = "chromium", { touch = false } = {}) {
+  const profile = mkdtempSync(join(tmpdir(), `trapezoid-${engine}-`));
+  const firefox = engine === "firefox";
   const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+    browser: firefox ? "firefox" : "chrome",
+    executablePath: firefox ? (process.env.FIREFOX ?? "/usr/bin/firefox-esr") : (process.env.CHROMIUM ?? "/usr/bin/chromium"),
+    extraPrefsFirefox: { "intl.accept_languages": "en-US", ...firefoxPrefs(touch) },
     headless: true,
-    ignoreDefaultArgs: ["--hide-scrollbars"], // the page's scroll bars belong to its look
+    ignoreDefaultArgs: firefox ? [] : ["--hide-scrollbars"], // the page's scroll bars belong to its look
     userDataDir: profile,
-    args: [
+    args: firefox ? [] : [
       "--no-sandbox",
       "--disable-gpu",
       "--disable-quic",
@@ -38,8 +50,69 @@ export async function launch() {
   return browser;
 }
 
-// Serves `dir` (the site by default) on a free port of localhost.
-export async function serveSite(dir = site) {
-  const server = await serve(dir, 0);
+// Serves `dir` (the site by default) on a free port of localhost; `options` as serve() takes them.
+export async function serveSite(dir = site, options = {}) {
+  const server = await serve(dir, 0, options);
   return { server, url: `http://localhost:${server.address().port}/` };
+}
+
+// A page's tab with the calls the tests make of every engine, over a puppeteer Page.
+class PuppeteerTab {
+  #browser;
+  #page;
+  #touch = false;
+  dialogs = []; // anything the page says through alert() and its kin
+
+  constructor(engine, browser, page) {
+    this.engine = engine;
+    this.#browser = browser;
+    this.#page = page;
+    page.on("dialog", (dialog) => this.dialogs.push(dialog.message()) && dialog.dismiss());
+  }
+  static async launch(engine, options) {
+    const browser = await launch(engine, options);
+    return new PuppeteerTab(engine, browser, await browser.newPage());
+  }
+  get page() {
+    return this.#page;
+  }
+  close() {
+    return this.#browser.close();
+  }
+
+  // A phone size (either side under 480) is a touch screen, where the engine can make one.
+  async size(width, height, deviceScaleFactor = 1) {
+    this.#touch = (width < 480 || height < 480) && this.engine === "chromium";
+    await this.#page.setViewport({ width, height, deviceScaleFactor, isMobile: this.#touch, hasTouch: this.#touch });
+  }
+  async open(url) {
+    await this.#page.goto(url, { waitUntil: "load" });
+  }
+  run(fn, ...args) {
+    return this.#page.evaluate(fn, ...args);
+  }
+  click(selector) {
+    return this.#page.click(selector);
+  }
+  tap(selector) {
+    return this.#touch ? this.#page.tap(selector) : this.#page.click(selector);
+  }
+  type(selector, text) {
+    return this.#page.type(selector, text);
+  }
+  focus(selector) {
+    return this.#page.focus(selector);
+  }
+  key(name) {
+    return this.#page.keyboard.press(name);
+  }
+  screenshot(path, clip) {
+    return this.#page.screenshot({ path, clip });
+  }
+}
+
+// A tab of `engine` ("chromium", "firefox" or "webkit"); `touch` asks Firefox for a touch screen,
+// which Chromium takes at each phone size and WebKit cannot have.
+export function openTab(engine, { touch = false } = {}) {
+  return engine === "webkit" ? WebKitTab.launch() : PuppeteerTab.launch(engine, { touch });
 }

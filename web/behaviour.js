@@ -10,6 +10,7 @@ import {
   fitToScreen,
   givenRows,
   hideTip,
+  noCoreMessage,
   showMessage,
   showTip,
   showWorking,
@@ -36,7 +37,14 @@ async function Calculate() {
   const index = List1[0].selectedIndex;
   const rows = Check1.map((tick, i) => ({ ticked: tick.checked, text: Text2[i].value }));
   settings ??= numberFormat(pageLocale());
-  const outcome = await calculate(index, rows, settings);
+  let outcome;
+  try {
+    outcome = await calculate(index, rows, settings);
+  } catch {
+    // The core could not be loaded; the next press tries again.
+    showMessage(...noCoreMessage());
+    return;
+  }
   if (outcome.failed) {
     showMessage(outcome.title, outcome.text);
   } else if (outcome.solved) {
@@ -53,13 +61,14 @@ function ClearValues() {
 
 // Any change of a box (typing, Clear, another combination) drops the working, so that it never
 // explains numbers the boxes no longer hold; Calculate shows it again after writing them. F1 in a
-// box, or a long press on it, shows its working; any other key, a click or leaving the box hides it.
+// box, or a long press on it, shows its working; any other key, a click or leaving that box hides
+// it (another box's blur, which a finger lifted from this one brings, does not).
 function ConnectWorking() {
-  addEventListener("keydown", hideTip, true);
-  addEventListener("pointerdown", hideTip, true);
+  addEventListener("keydown", () => hideTip(), true);
+  addEventListener("pointerdown", () => hideTip(), true);
   for (const box of Text2) {
     box.addEventListener("input", () => showWorking());
-    box.addEventListener("blur", hideTip);
+    box.addEventListener("blur", () => hideTip(box));
     box.addEventListener("keydown", (event) => {
       if (event.key !== "F1") return;
       event.preventDefault(); // not the browser's help

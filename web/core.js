@@ -1,19 +1,30 @@
-// Loads the WebAssembly core once: after the window is up, so that it does not hold the window
-// up, or at the first calculation if that comes sooner.
+// Loads the WebAssembly core: after the window is up, so that it does not hold the window up, or
+// at the first calculation if that comes sooner. A load that fails is forgotten, so that the next
+// calculation tries again.
 let core;
+let attempt = 0;
 
 function load() {
-  core ??= import("./trapezoid.js").then(({ default: createCore }) => createCore());
+  if (core) return core;
+  // A failed import stays failed under its address, so a new attempt asks under a new one.
+  const address = attempt++ === 0 ? "./trapezoid.js" : `./trapezoid.js?attempt=${attempt}`;
+  core = import(address)
+    .then(({ default: createCore }) => createCore())
+    .catch((error) => {
+      core = undefined;
+      throw error;
+    });
   return core;
 }
-addEventListener("load", load, { once: true });
+// A failure here is told when the user first asks for a calculation.
+addEventListener("load", () => load().catch(() => {}), { once: true });
 
 // Settles once the core can calculate.
 export const ready = () => load().then(() => undefined);
 
 // The outcome of one calculation: {solved, texts, explanations, descriptions} for six texts with
 // what each box explains, {failed, title, text} for an arithmetic error with the message to show,
-// neither for invalid input.
+// neither for invalid input. Rejects when the core cannot be loaded.
 export async function calculate(index, rows, numberFormat) {
   const module = await load();
   const settings = { ...module.defaultSettings(), ...numberFormat };

@@ -27,6 +27,12 @@ export function showMessage(title, text) {
   dialog.showModal();
 }
 
+// The message for a core that could not be loaded, as the page is written: title and text.
+export function noCoreMessage() {
+  const { noCoreTitle, noCore } = document.getElementById("Message").dataset;
+  return [noCoreTitle, noCore];
+}
+
 // On a screen narrower than the window the whole window is scaled down to fit; never up.
 export function fitToScreen() {
   const scale = Math.min(1, document.documentElement.clientWidth / Tessorin.offsetWidth);
@@ -62,11 +68,13 @@ export function showTip(box) {
   }
   const place = box.getBoundingClientRect();
   tip.textContent = box.title;
+  tip.dataset.box = box.id;
   tip.style.left = `${place.left + scrollX}px`;
   tip.style.top = `${place.bottom + scrollY}px`;
   tip.hidden = false;
 }
 
-export function hideTip() {
-  if (tip) tip.hidden = true;
+// Hides the tooltip; with a box, only that box's.
+export function hideTip(box) {
+  if (tip && (!box || tip.dataset.box === box.id)) tip.hidden = true;
 }

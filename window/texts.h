@@ -99,6 +99,11 @@ inline constexpr char kTooLarge[] =
 inline constexpr char kDivisionByZero[] =
     "Пресмятането изисква деление на нула: проверете дали височината h и сборът от основите са "
     "по-големи от нула.";
+// The page's own: its calculating part could not be fetched.
+inline constexpr char kNoCoreTitle[] = "Няма връзка";
+inline constexpr char kNoCore[] =
+    "Частта, която пресмята, не можа да се зареди. Проверете връзката с интернет и натиснете "
+    "„Изчисли“ отново.";
 
 // Why the given measures of each combination make no trapezoid when a square root of a negative
 // number comes up; an empty text where that cannot happen.

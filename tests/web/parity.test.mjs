@@ -7,7 +7,7 @@ import { readFileSync } from "node:fs";
 import { join } from "node:path";
 import { test } from "node:test";
 import { root } from "../../tools/browser.mjs";
-import { numberFormat } from "../../web/regional.js";
+import { numberFormat, pageLocale } from "../../web/regional.js";
 import { loadCore } from "./core.mjs";
 
 const { settings, cases } = JSON.parse(
@@ -44,4 +44,26 @@ test("the browser's number format is the desktop's for Bulgarian and English", (
       assert.equal(browser[key], settings[name][key], `${locale} ${key}`);
     }
   }
+});
+
+test("a language that is no language tag leaves the browser's, or else the default settings", () => {
+  const cases = [
+    // address, browser's languages, language used
+    ["?locale=bg-BG", ["en-US"], "bg-BG"],
+    ["?locale=bg_BG", ["en-US"], "en-US"],
+    ["", ["C"], undefined],
+    ["?locale=bg_BG", ["C"], undefined],
+    ["", [], undefined],
+  ];
+  const real = Object.getOwnPropertyDescriptor(globalThis, "navigator");
+  try {
+    for (const [search, languages, expected] of cases) {
+      Object.defineProperty(globalThis, "navigator", { value: { languages }, configurable: true });
+      assert.equal(pageLocale(search), expected, `${search} ${languages}`);
+    }
+  } finally {
+    if (real) Object.defineProperty(globalThis, "navigator", real);
+  }
+  assert.deepEqual(numberFormat(undefined), {});
+  assert.deepEqual(numberFormat("C"), {});
 });

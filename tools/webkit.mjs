@@ -1,0 +1,145 @@
+// WebKitGTK, the engine of Safari, through Debian's WebKitWebDriver, which starts MiniBrowser.
+// MiniBrowser has no headless mode, so it draws on an Xvfb of our own, stopped by its process id
+// with the driver. Plain W3C WebDriver over HTTP: no console, no offline switch, and no window
+// narrower than about 447 px, so a phone's screen is an <iframe> of the phone's size.
+import { spawn } from "node:child_process";
+import { createServer } from "node:net";
+
+const miniBrowser = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser";
+const element = "element-6066-11e4-a52e-4f735466cecf";
+const keys = { Enter: "\uE007", Escape: "\uE00C", Tab: "\uE004", ArrowDown: "\uE015", Backspace: "\uE003", F1: "\uE031" };
+
+const freePort = () =>
+  new Promise((resolve) => {
+    const probe = createServer().listen(0, "127.0.0.1", () => {
+      const { port } = probe.address();
+      probe.close(() => resolve(port));
+    });
+  });
+const pause = (ms) => new Promise((settle) => setTimeout(settle, ms));
+
+// A free X display number: the first whose lock file is missing.
+async function startXvfb() {
+  const { existsSync } = await import("node:fs");
+  let display = 90;
+  while (existsSync(`/tmp/.X${display}-lock`)) ++display;
+  const xvfb = spawn("Xvfb", [`:${display}`, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"], { stdio: "ignore" });
+  for (let i = 0; i < 50 && !existsSync(`/tmp/.X11-unix/X${display}`); ++i) await pause(100);
+  return { xvfb, display: `:${display}` };
+}
+
+export async function launchWebKit() {
+  const { xvfb, display } = await startXvfb();
+  const port = await freePort();
+  const driver = spawn("WebKitWebDriver", [`--port=${port}`], { stdio: "ignore", env: { ...process.env, DISPLAY: display } });
+  const stop = () => {
+    driver.kill();
+    xvfb.kill();
+  };
+  async function call(method, path, body) {
+    const response = await fetch(`http://127.0.0.1:${port}${path}`, {
+      method,
+      headers: { "content-type": "application/json" },
+      body: body && JSON.stringify(body),
+    });
+    const { value } = await response.json();
+    if (value?.error) throw new Error(`WebDriver ${path}: ${value.error}: ${value.message}`);
+    return value;
+  }
+  let session;
+  for (let i = 0; !session; ++i) {
+    try {
+      const options = { binary: miniBrowser, args: ["--automation"] };
+      session = await call("POST", "/session", { capabilities: { alwaysMatch: { "webkitgtk:browserOptions": options } } });
+    } catch (error) {
+      if (i === 50) {
+        stop();
+        throw error;
+      }
+      await pause(100); // the driver is not listening yet
+    }
+  }
+  const at = (path) => `/session/${session.sessionId}${path}`;
+  return {
+    call: (method, path, body) => call(method, at(path), body),
+    async close() {
+      await call("DELETE", at("")).catch(() => {});
+      stop();
+    },
+  };
+}
+
+// The page's tab in WebKit, with the calls the tests make of every engine.
+export class WebKitTab {
+  engine = "webkit";
+  #session;
+  #frame = null; // {width, height} while a phone's screen is shown
+
+  constructor(session) {
+    this.#session = session;
+  }
+  static async launch() {
+    return new WebKitTab(await launchWebKit());
+  }
+  close() {
+    return this.#session.close();
+  }
+
+  // Desktop sizes are the window's; a phone's is an <iframe> of its size in an empty page.
+  async size(width, height) {
+    const phone = width < 480 || height < 480;
+    this.#frame = phone ? { width, height } : null;
+    if (!phone) await this.#session.call("POST", "/window/rect", { width, height: height + 38 });
+  }
+
+  async open(url) {
+    const call = this.#session.call;
+    await call("POST", "/frame", { id: null });
+    if (!this.#frame) return call("POST", "/url", { url });
+    await call("POST", "/window/rect", { width: 800, height: 900 });
+    await call("POST", "/url", { url: "about:blank" });
+    await call("POST", "/execute/sync", {
+      script: `const [src, width, height] = arguments;
+        const frame = Object.assign(document.createElement("iframe"), { src, width, height });
+        frame.style.border = "0";
+        document.body.style.margin = "0";
+        document.body.append(frame);
+        return new Promise((loaded) => frame.addEventListener("load", () => loaded(true), { once: true }));`,
+      args: [url, this.#frame.width, this.#frame.height],
+    });
+    await call("POST", "/frame", { id: 0 });
+  }
+
+  run(fn, ...args) {
+    const script = `return (${fn}).apply(null, arguments);`;
+    return this.#session.call("POST", "/execute/sync", { script, args });
+  }
+
+  async #find(selector) {
+    return (await this.#session.call("POST", "/element", { using: "css selector", value: selector }))[element];
+  }
+  async click(selector) {
+    await this.#session.call("POST", `/element/${await this.#find(selector)}/click`, {});
+  }
+  tap(selector) {
+    return this.click(selector); // MiniBrowser has no touch screen
+  }
+  async type(selector, text) {
+    await this.#session.call("POST", `/element/${await this.#find(selector)}/value`, { text });
+  }
+  focus(selector) {
+    return this.run((s) => document.querySelector(s).focus(), selector);
+  }
+  key(name) {
+    const value = keys[name];
+    const actions = [{ type: "key", id: "keyboard", actions: [{ type: "keyDown", value }, { type: "keyUp", value }] }];
+    return this.#session.call("POST", "/actions", { actions });
+  }
+  async screenshot(path) {
+    const { writeFileSync } = await import("node:fs");
+    await this.#session.call("POST", "/frame", { id: null });
+    const picture = await this.#session.call("GET", "/screenshot");
+    writeFileSync(path, Buffer.from(picture, "base64"));
+    if (this.#frame) await this.#session.call("POST", "/frame", { id: 0 });
+  }
+}
