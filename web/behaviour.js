@@ -7,7 +7,6 @@ import {
   Command1,
   List1,
   Text2,
-  fitToScreen,
   givenRows,
   hideTip,
   noCoreMessage,
@@ -66,6 +65,7 @@ function ClearValues() {
 function ConnectWorking() {
   addEventListener("keydown", () => hideTip(), true);
   addEventListener("pointerdown", () => hideTip(), true);
+  addEventListener("scroll", () => hideTip(), true); // the tooltip stands where the box was
   for (const box of Text2) {
     box.addEventListener("input", () => showWorking());
     box.addEventListener("blur", () => hideTip(box));
@@ -109,5 +109,5 @@ List1.forEach((list, i) => list.addEventListener("change", () => List1_Click(i))
 Command1.forEach((button, i) => button.addEventListener("click", () => Command1_Click(i)));
 ConnectWorking();
 Form_Load();
-fitToScreen();
-addEventListener("resize", fitToScreen);
+// The window opens with the focus in the assignment, which a phone shows last: no scrolling to it.
+document.getElementById("Text1_0").focus({ preventScroll: true });

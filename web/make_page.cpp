@@ -4,6 +4,7 @@
 //   make_page OUTDIR LOOK.css ICON...    (each icon as icons/48x48.png or icons/scalable.svg)
 // The page carries its styles (LOOK.css, how controls are drawn, then the design's places and
 // colours) in itself, so that nothing but the page stands between navigation and the first frame.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -59,28 +60,33 @@ std::string Spoken(const Entry& e, std::string_view shown = {}) {
   return out + " aria-description=\"" + Html(e.description) + '"';
 }
 
-std::string Focus(const Entry& e) { return " tabindex=\"" + std::to_string(e.tabIndex + 1) + '"'; }
+// Both layouts, decided by media queries before the first paint: the design's window for a mouse
+// on a wide screen, one column for fingers (two side by side on a phone held sideways).
+constexpr char kDesktop[] = "(min-width: 481px) and (not (pointer: coarse))";
 
 void WriteList(std::ostream& out, const Entry& e) {
-  out << "<select id=\"" << Id(e) << "\" size=\"" << model::kCombinationCount << '"' << Focus(e) << Spoken(e)
-      << ">\n";
+  out << "<select id=\"" << Id(e) << "\" size=\"" << model::kCombinationCount << '"' << Spoken(e) << ">\n";
   for (int i = 0; i < model::kCombinationCount; ++i) {
     const model::Combination& c = model::kCombinations[static_cast<std::size_t>(i)];
     out << "<option value=\"" << i << "\" data-given=\"";
     for (std::size_t k = 0; k < c.given.size(); ++k) out << (k ? " " : "") << c.given[k];
-    out << "\" aria-label=\"" << Html(window::SpokenCombination(i)) << '"' << (i == 0 ? " selected" : "")
-        << '>' << Html(c.label) << "</option>\n";
+    // The name begins with the row's own text, which is what a voice control user says.
+    out << "\" aria-label=\"" << Html(c.label) << " — " << Html(window::SpokenCombination(i)) << '"'
+        << (i == 0 ? " selected" : "") << '>' << Html(c.label) << "</option>\n";
   }
   out << "</select>\n";
 }
 
 // The window stands as the load leaves it: combination 0 selected, its rows ticked and open.
-void WriteRow(std::ostream& out, const Entry& tick, const Entry& box) {
+void WriteTick(std::ostream& out, const Entry& tick) {
   const bool given = model::IsGiven(0, tick.element);
-  out << "<label for=\"" << Id(tick) << "\"><input type=\"checkbox\" id=\"" << Id(tick) << '"' << Focus(tick)
-      << " disabled" << (given ? " checked" : "") << Spoken(tick) << '>'
-      << model::kLetters[static_cast<std::size_t>(tick.element)] << "</label>\n";
-  out << "<input type=\"text\" id=\"" << Id(box) << '"' << Focus(box) << " maxlength=\"" << layout::kMaxLength
+  out << "<label class=\"tick\" for=\"" << Id(tick) << "\"><input type=\"checkbox\" id=\"" << Id(tick) << '"'
+      << " disabled" << (given ? " checked" : "") << Spoken(tick) << '>' << Html(tick.text) << "</label>\n";
+}
+
+void WriteBox(std::ostream& out, const Entry& box) {
+  const bool given = model::IsGiven(0, box.element);
+  out << "<input type=\"text\" id=\"" << Id(box) << "\" maxlength=\"" << layout::kMaxLength
       << "\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"" << (given ? "" : " readonly")
       << Spoken(box) << ">\n";
 }
@@ -98,28 +104,56 @@ void WriteControl(std::ostream& out, const Entry& e) {
     case layout::Control::Frame1:
       out << "<fieldset id=\"" << id << '"' << Spoken(e, e.text) << ">\n<legend>" << Html(e.text)
           << "</legend>\n";
-      for (int row = 0; row < model::kQuantityCount; ++row) {
-        WriteRow(out, window::ControlOf(layout::Control::Check1, row),
-                 window::ControlOf(layout::Control::Text2, row));
-      }
-      out << "</fieldset>\n";
       break;
+    case layout::Control::Check1: WriteTick(out, e); break;
+    case layout::Control::Text2: WriteBox(out, e); break;
     case layout::Control::Picture1:
-      out << "<img id=\"" << id << '"' << Focus(e)
+      // A picture takes the focus as the design's picture box does; the only tabindex, and 0.
+      out << "<img id=\"" << id << "\" tabindex=\"0\""
           << " src=\"trapezoid.jpg\" srcset=\"trapezoid@2x.jpg 2x\" decoding=\"async\" alt=\"" << Html(e.name)
           << "\" aria-description=\"" << Html(e.description) << "\">\n";
       break;
     case layout::Control::Command1:
-      out << "<button type=\"button\" id=\"" << id << '"' << Focus(e) << Spoken(e, e.text) << '>'
-          << Html(e.text) << "</button>\n";
+      out << "<button type=\"button\" id=\"" << id << '"' << Spoken(e, e.text) << '>' << Html(e.text)
+          << "</button>\n";
       break;
     case layout::Control::Text1:
-      out << "<textarea id=\"" << id << '"' << Focus(e) << " readonly"
-          << (e.visible ? " autofocus" : " hidden") << Spoken(e) << '>' << Html(e.text) << "</textarea>\n";
+      out << "<textarea id=\"" << id << "\" readonly" << (e.visible ? "" : " hidden") << Spoken(e) << '>'
+          << Html(e.text) << "</textarea>\n";
       break;
-    case layout::Control::Check1:
-    case layout::Control::Text2: break;  // inside the frame
   }
+}
+
+// The controls in their tab order, so that the keyboard follows the document and no control needs
+// a tab index of its own; each with whether it stands inside the frame's element. A quantity row
+// whose turn comes after another control's (the last row comes after the picture) stands outside
+// it in the document and inside the frame on the screen.
+struct Placed {
+  const Entry* entry;
+  bool inFrame;
+};
+
+std::vector<Placed> InTabOrder() {
+  std::vector<const Entry*> order;
+  for (const Entry& e : window::Controls()) order.push_back(&e);
+  std::stable_sort(order.begin(), order.end(), [](auto* x, auto* y) { return x->tabIndex < y->tabIndex; });
+  std::vector<Placed> placed;
+  bool frameOpen = false;
+  for (const Entry* e : order) {
+    if (!e->InFrame()) frameOpen = e->control == layout::Control::Frame1;
+    placed.push_back({e, e->InFrame() && frameOpen});
+  }
+  return placed;
+}
+
+void WriteControls(std::ostream& out) {
+  bool open = false;
+  for (const auto& [e, inFrame] : InTabOrder()) {
+    if (open && !inFrame) out << "</fieldset>\n";
+    open = inFrame || e->control == layout::Control::Frame1;
+    WriteControl(out, *e);
+  }
+  if (open) out << "</fieldset>\n";
 }
 
 std::string Page(const std::string& style, const std::string& touchIcon) {
@@ -139,9 +173,12 @@ std::string Page(const std::string& style, const std::string& touchIcon) {
       << "<script type=\"module\" src=\"offline.js\"></script>\n</head>\n<body>\n"
       << "<main id=\"Tessorin\" aria-label=\"" << Html(form.accessible.name) << "\" aria-description=\""
       << Html(form.accessible.description) << "\">\n";
-  for (const Entry& e : window::Controls()) WriteControl(out, e);
-  out << "</main>\n<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" "
-         "aria-describedby=\"MessageText\">\n"
+  WriteControls(out);
+  // A phone shows the working of a calculation here, under the results, as plain text.
+  out << "<section id=\"Steps\" aria-live=\"polite\" hidden></section>\n"
+      << "</main>\n<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" "
+         "aria-describedby=\"MessageText\" data-no-core-title=\""
+      << Html(texts::kNoCoreTitle) << "\" data-no-core=\"" << Html(texts::kNoCore) << "\">\n"
       << "<h2 id=\"MessageTitle\"></h2>\n<p id=\"MessageText\"></p>\n"
       << "<form method=\"dialog\"><button autofocus>" << Html(texts::kOk) << "</button></form>\n"
       << "</dialog>\n</body>\n</html>\n";
@@ -153,18 +190,22 @@ std::string Box(const layout::Rect& r) {
          "px;width:" + std::to_string(r.width) + "px;height:" + std::to_string(r.height) + "px";
 }
 
+// The design's places apply to the desktop layout only; the colours to both.
 std::string Styles() {
   const window::FormSpec& form = window::kForm;
   std::ostringstream out;
   out << "html,#Tessorin{background:" << Hex(form.background) << "}\n"
-      << "#Tessorin{width:" << form.width << "px;height:" << form.height << "px}\n"
       << "#Tessorin,#Message,#Working{font:" << form.fontPoints << "pt \"" << form.fontFamily
       << "\",\"Liberation Serif\",serif}\n";
   for (const Entry& e : window::Controls()) {
-    out << Selector(e) << '{' << Box(e.rect);
-    if (e.background) out << ";background:" << Hex(*e.background);
-    out << "}\n";
+    if (e.background) out << Selector(e) << "{background:" << Hex(*e.background) << "}\n";
   }
+  out << "@media " << kDesktop << " {\n"
+      << "#Tessorin{width:" << form.width << "px;height:" << form.height << "px}\n";
+  for (const auto& [e, inFrame] : InTabOrder()) {
+    out << Selector(*e) << '{' << Box(inFrame || !e->InFrame() ? e->rect : e->InWindow()) << "}\n";
+  }
+  out << "}\n";
   return out.str();
 }
 

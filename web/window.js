@@ -1,6 +1,5 @@
 // The window's controls, found by their object names, and the few things the page does to them
-// beyond setting their properties: showing a message, the working of a calculation and fitting a
-// narrow screen.
+// beyond setting their properties: showing a message and the working of a calculation.
 const byPrefix = (prefix) => [...document.querySelectorAll(`[id^="${prefix}_"]`)];
 
 export const Tessorin = document.getElementById("Tessorin");
@@ -33,18 +32,22 @@ export function noCoreMessage() {
   return [noCoreTitle, noCore];
 }
 
-// On a screen narrower than the window the whole window is scaled down to fit; never up.
-export function fitToScreen() {
-  const scale = Math.min(1, document.documentElement.clientWidth / Tessorin.offsetWidth);
-  document.documentElement.style.setProperty("--scale", String(scale));
-}
-
 // Each value box's own description, as the page is written; the working is added below it.
 const ownDescription = Text2.map((box) => box.getAttribute("aria-description"));
 
 // Each value box's working as its tooltip and after its description, from a calculation's
 // explanations and descriptions; without them, the boxes go back to explaining nothing.
+// A phone shows the computed measures' working as text under the buttons.
 export function showWorking(explanations = [], descriptions = []) {
+  const steps = document.getElementById("Steps");
+  steps.replaceChildren(
+    ...Text2.filter((box, i) => explanations[i] && box.readOnly).map((box) => {
+      const step = document.createElement("p");
+      step.textContent = explanations[Text2.indexOf(box)];
+      return step;
+    }),
+  );
+  steps.hidden = steps.childElementCount === 0;
   Text2.forEach((box, i) => {
     if (explanations[i]) box.title = explanations[i];
     else box.removeAttribute("title");
@@ -64,13 +67,13 @@ export function showTip(box) {
     tip = document.createElement("div");
     tip.id = "Working";
     tip.setAttribute("role", "tooltip");
-    document.body.append(tip);
+    Tessorin.append(tip);
   }
   const place = box.getBoundingClientRect();
   tip.textContent = box.title;
   tip.dataset.box = box.id;
-  tip.style.left = `${place.left + scrollX}px`;
-  tip.style.top = `${place.bottom + scrollY}px`;
+  tip.style.left = `${place.left}px`;
+  tip.style.top = `${place.bottom}px`;
   tip.hidden = false;
 }
 
