@@ -276,11 +276,15 @@ test("after a calculation each box explains its measure, shown by F1; any change
 });
 
 test("a long press on a box shows its working, which stays when the finger lifts", { skip: engine !== "chromium" }, async () => {
+  await tab.size(360, 740);
   await open();
   await calculateExample();
   await tab.focus("#Text2_0");
-  const { x, y } = await tab.run(() => document.getElementById("Text2_3").getBoundingClientRect().toJSON());
-  await tab.page.setViewport({ width: desktop[0], height: desktop[1], hasTouch: true });
+  const { x, y } = await tab.run(() => {
+    const box = document.getElementById("Text2_3");
+    box.scrollIntoView();
+    return box.getBoundingClientRect().toJSON();
+  });
   const touch = await tab.page.touchscreen.touchStart(x + 5, y + 5);
   await new Promise((done) => setTimeout(done, 700));
   await touch.end();
