@@ -292,3 +292,140 @@ test("a long press on a box shows its working, which stays when the finger lifts
   assert.match((await tip()) ?? "", /^x = /);
   await tab.size(...desktop);
 });
+
+// A phone in each orientation that the engine can be: WebKitGTK has no touch screen, so a phone
+// held sideways (wider than 480 px) is the desktop window there; Firefox takes a touch screen
+// only at launch, in a browser of its own.
+const phones = { portrait: [360, 740], landscape: [740, 360] };
+
+async function onPhone(orientation, check) {
+  if (orientation === "landscape" && engine === "webkit") return;
+  const own = orientation === "landscape" && engine === "firefox";
+  const saved = tab;
+  if (own) tab = await openTab(engine, { touch: true });
+  try {
+    await tab.size(...phones[orientation]);
+    await check();
+  } finally {
+    if (own) await tab.close();
+    tab = saved;
+    await tab.size(...desktop);
+  }
+}
+
+// What a finger meets: each target's size, the text size in the boxes, the page's width.
+const phoneFacts = () =>
+  tab.run(() => {
+    const size = (e) => {
+      const r = e.getBoundingClientRect();
+      return [Math.round(r.width), Math.round(r.height)];
+    };
+    const targets = Object.fromEntries(
+      [...document.querySelectorAll('[id^="Text2_"], [id^="Command1_"], #List1_0')].map((e) => [e.id, size(e)]),
+    );
+    // An engine that draws the list itself gives its rows no boxes of their own.
+    const rows = [...document.querySelectorAll("#List1_0 option")].map((o) => size(o)[1]).filter((h) => h > 0);
+    const fonts = [...document.querySelectorAll('[id^="Text2_"], #Text1_0')].map((b) => parseFloat(getComputedStyle(b).fontSize));
+    const viewport = document.querySelector('meta[name="viewport"]').content;
+    return { targets, rows, fonts, viewport, sideways: document.documentElement.scrollWidth - innerWidth };
+  });
+
+for (const orientation of Object.keys(phones)) {
+  test(`a phone held ${orientation}: 44 px targets, 16 px text, no sideways scrolling, a calculation by touch`, async () => {
+    await onPhone(orientation, async () => {
+      await open();
+      const facts = await phoneFacts();
+      for (const [id, [width, height]] of Object.entries(facts.targets)) {
+        assert.ok(width >= 44 && height >= 44, `${id} is ${width}×${height}`);
+      }
+      assert.ok(facts.rows.every((h) => h >= 44), `list rows ${facts.rows}`);
+      assert.ok(facts.fonts.every((f) => f >= 16), `text ${facts.fonts}`);
+      assert.equal(facts.sideways, 0, "sideways scrolling");
+      assert.doesNotMatch(facts.viewport, /user-scalable|maximum-scale/, "pinch-zoom");
+
+      // S,a,h by touch: the working stands under the results as text until anything changes.
+      await tab.tap('#List1_0 option[value="9"]');
+      for (const i of [0, 3, 5]) {
+        await tab.tap(`#Text2_${i}`);
+        await tab.type(`#Text2_${i}`, example[i]);
+      }
+      await tab.tap("#Command1_0");
+      await settle();
+      assert.deepEqual(await texts(), shown);
+      const steps = () => tab.run(() => {
+        const steps = document.getElementById("Steps");
+        return steps.getBoundingClientRect().height > 0 ? steps.innerText.trim().split(/\n+/) : [];
+      });
+      const lines = await steps();
+      assert.ok(["c = ", "b = ", "P = "].every((start) => lines.some((l) => l.startsWith(start))), lines.join(" | "));
+      await tab.tap("#Command1_1");
+      assert.deepEqual(await steps(), []);
+      assert.deepEqual(await texts(), Array(6).fill(""));
+
+      // The message's button is a target too.
+      await tab.tap('#List1_0 option[value="0"]');
+      await typeRow(["8", "2", "2"]);
+      await tab.tap("#Command1_0");
+      await settle();
+      const button = await tab.run(() => {
+        const r = document.querySelector("#Message button").getBoundingClientRect();
+        return document.getElementById("Message").open ? [r.width, r.height] : null;
+      });
+      assert.ok(button && button[0] >= 44 && button[1] >= 44, `message button ${button}`);
+      await tab.key("Enter");
+    });
+  });
+}
+
+test("the page does not move after its first paint", { skip: engine !== "chromium" && "only Chromium reports layout shifts" }, async () => {
+  for (const orientation of Object.keys(phones).concat("desktop")) {
+    const measure = async () => {
+      await open();
+      await new Promise((done) => setTimeout(done, 300));
+      return tab.run(
+        () =>
+          new Promise((done) => {
+            let shift = 0;
+            new PerformanceObserver((list) => list.getEntries().forEach((e) => (shift += e.value))).observe({ type: "layout-shift", buffered: true });
+            setTimeout(() => done(shift), 100);
+          }),
+      );
+    };
+    let shift;
+    if (orientation === "desktop") shift = await measure();
+    else await onPhone(orientation, async () => (shift = await measure()));
+    assert.ok(shift < 0.01, `${orientation}: layout shift ${shift}`);
+  }
+});
+
+// axe-core in the page, at the state the page is in.
+const axeSource = readFileSync(join(root, "tools", "node_modules", "axe-core", "axe.min.js"), "utf8");
+const violations = () =>
+  tab.run(async (source) => {
+    if (!window.axe) (0, eval)(source);
+    const { violations } = await window.axe.run(document, { resultTypes: ["violations"] });
+    return violations.map((v) => `${v.id} (${v.impact}): ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`);
+  }, axeSource);
+
+for (const size of ["desktop", "portrait"]) {
+  test(`axe-core finds nothing at ${size} size: after load, after a calculation, with the working, with the message`, async () => {
+    const check = async () => {
+      await open();
+      const found = { load: await violations() };
+      await calculateExample();
+      found.calculation = await violations();
+      await tab.focus("#Text2_3");
+      await tab.key("F1");
+      found.working = await violations();
+      await typeRow(["", "", "", "", ""]);
+      await press("#Command1_1");
+      await typeRow(["8", "2", "2"]);
+      await press("#Command1_0");
+      found.message = await violations();
+      await tab.key("Escape");
+      assert.deepEqual(found, { load: [], calculation: [], working: [], message: [] });
+    };
+    if (size === "desktop") await check();
+    else await onPhone(size, check);
+  });
+}
