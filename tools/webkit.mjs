@@ -108,6 +108,9 @@ export class WebKitTab {
       args: [url, this.#frame.width, this.#frame.height],
     });
     await call("POST", "/frame", { id: 0 });
+    // Keys go to the frame only once it has the focus, which the first key gives it: a Shift.
+    const shift = [{ type: "keyDown", value: "\uE008" }, { type: "keyUp", value: "\uE008" }];
+    await call("POST", "/actions", { actions: [{ type: "key", id: "keyboard", actions: shift }] });
   }
 
   run(fn, ...args) {
@@ -124,14 +127,21 @@ export class WebKitTab {
   tap(selector) {
     return this.click(selector); // MiniBrowser has no touch screen
   }
+  // As puppeteer types: the focus into the element, then one key after another (WebKit's own
+  // "send keys" finds nothing focusable inside a frame).
   async type(selector, text) {
-    await this.#session.call("POST", `/element/${await this.#find(selector)}/value`, { text });
+    await this.focus(selector);
+    const actions = [...text].flatMap((value) => [
+      { type: "keyDown", value },
+      { type: "keyUp", value },
+    ]);
+    await this.#session.call("POST", "/actions", { actions: [{ type: "key", id: "keyboard", actions }] });
   }
   focus(selector) {
     return this.run((s) => document.querySelector(s).focus(), selector);
   }
   key(name) {
-    const value = keys[name];
+    const value = keys[name] ?? name;
     const actions = [{ type: "key", id: "keyboard", actions: [{ type: "keyDown", value }, { type: "keyUp", value }] }];
     return this.#session.call("POST", "/actions", { actions });
   }

@@ -327,7 +327,7 @@ const phoneFacts = () =>
     const rows = [...document.querySelectorAll("#List1_0 option")].map((o) => size(o)[1]).filter((h) => h > 0);
     const fonts = [...document.querySelectorAll('[id^="Text2_"], #Text1_0')].map((b) => parseFloat(getComputedStyle(b).fontSize));
     const viewport = document.querySelector('meta[name="viewport"]').content;
-    return { targets, rows, fonts, viewport, sideways: document.documentElement.scrollWidth - innerWidth };
+    return { targets, rows, fonts, viewport, sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth };
   });
 
 for (const orientation of Object.keys(phones)) {
@@ -417,7 +417,6 @@ for (const size of ["desktop", "portrait"]) {
       await tab.focus("#Text2_3");
       await tab.key("F1");
       found.working = await violations();
-      await typeRow(["", "", "", "", ""]);
       await press("#Command1_1");
       await typeRow(["8", "2", "2"]);
       await press("#Command1_0");
