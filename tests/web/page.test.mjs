@@ -338,7 +338,9 @@ for (const orientation of Object.keys(phones)) {
       for (const [id, [width, height]] of Object.entries(facts.targets)) {
         assert.ok(width >= 44 && height >= 44, `${id} is ${width}×${height}`);
       }
-      assert.ok(facts.rows.every((h) => h >= 44), `list rows ${facts.rows}`);
+      // WebKitGTK draws the list's rows itself at the height of its font, whatever their CSS; on
+      // an iPhone, WebKit shows its own picker for any <select>.
+      if (engine !== "webkit") assert.ok(facts.rows.every((h) => h >= 44), `list rows ${facts.rows}`);
       assert.ok(facts.fonts.every((f) => f >= 16), `text ${facts.fonts}`);
       assert.equal(facts.sideways, 0, "sideways scrolling");
       assert.doesNotMatch(facts.viewport, /user-scalable|maximum-scale/, "pinch-zoom");
@@ -354,7 +356,8 @@ for (const orientation of Object.keys(phones)) {
       assert.deepEqual(await texts(), shown);
       const steps = () => tab.run(() => {
         const steps = document.getElementById("Steps");
-        return steps.getBoundingClientRect().height > 0 ? steps.innerText.trim().split(/\n+/) : [];
+        const shown = steps.getBoundingClientRect().height > 0;
+        return shown ? [...steps.children].flatMap((step) => step.textContent.split("\n")) : [];
       });
       const lines = await steps();
       assert.ok(["c = ", "b = ", "P = "].every((start) => lines.some((l) => l.startsWith(start))), lines.join(" | "));
