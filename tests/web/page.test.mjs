@@ -183,6 +183,22 @@ test("Tab visits the controls that take the focus, in the order of their tab ind
   assert.deepEqual(visited, expected);
 });
 
+test("every control that takes the focus shows it, read-only boxes included", async () => {
+  await open();
+  const rings = [];
+  for (let i = 0; i < 11; ++i) {
+    rings.push(
+      await tab.run(() => {
+        const style = getComputedStyle(document.activeElement);
+        return `${document.activeElement.id} ${style.outlineStyle} ${parseFloat(style.outlineWidth) >= 2}`;
+      }),
+    );
+    if (i < 10) await tab.key("Tab");
+  }
+  assert.deepEqual(rings.filter((ring) => !/ solid true$/.test(ring)), []);
+  assert.ok(rings.some((ring) => ring.startsWith("Text2_5")), rings.join(", "));
+});
+
 test("?locale=bg-BG reads and shows a decimal comma; a name that is no language tag is passed over", async () => {
   await open("?locale=bg-BG");
   await typeRow(["10,5", "5", "2,5"]);
@@ -267,6 +283,10 @@ test("after a calculation each box explains its measure, shown by F1; any change
     await tab.focus("#Text2_3");
     await tab.key("F1");
     assert.equal(await tip(), h, `F1 ${change}`);
+    const [box, under] = await tab.run(() =>
+      ["Text2_3", "Working"].map((id) => document.getElementById(id).getBoundingClientRect()).map((r) => [r.left, r.bottom, r.top]),
+    );
+    assert.ok(Math.abs(under[0] - box[0]) < 1 && Math.abs(under[2] - box[1]) < 1, `tooltip at ${under} under ${box}`);
     await tab.key("Escape");
     assert.equal(await tip(), null, `Escape ${change}`);
 
