@@ -5,18 +5,14 @@
 #include <cmath>
 
 #include "error_kind.h"
+#include "settings.h"
 
 namespace runtime {
 namespace {
 
-RegionalSettings Bulgarian() {
-  RegionalSettings s;
-  s.decimalSymbol = ",";
-  s.groupSymbol = "\u00A0";
-  return s;
-}
+using test_settings::Bulgarian;
 
-RegionalSettings English() { return RegionalSettings{}; }
+using test_settings::English;
 
 struct Case {
   const char* text;
