@@ -15,9 +15,10 @@ packages=(
 )
 case "${1:-}" in
   --screenshots) packages+=(xvfb xauth xdotool imagemagick x11-utils) ;;
-  # The web page: emscripten with Debian's node modules, and a browser for its tests.
+  # The web page: emscripten with Debian's node modules, and the three engines for its tests
+  # (WebKitGTK through its WebDriver and MiniBrowser, which draws on an Xvfb).
   --web)
-    packages+=(emscripten node-acorn nodejs chromium)
+    packages+=(emscripten node-acorn nodejs chromium firefox-esr webkit2gtk-driver xvfb)
     # A machine whose node comes with its own npm needs no Debian one.
     command -v npm >/dev/null || packages+=(npm)
     ;;

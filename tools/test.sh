@@ -2,8 +2,8 @@
 # Installs what is missing, builds everything and runs every test: the whole suite in a normal
 # build and again with AddressSanitizer and UndefinedBehaviorSanitizer; the plain layers' tests
 # once more built with clang and LLVM's libc++, so the core stays portable; the web page built
-# with emscripten, its core held to the native one and the page driven in Chromium; then a short
-# run of each fuzz target (FUZZ_SECONDS each, default 60; 0 skips them).
+# with emscripten, its core held to the native one and the page driven in Chromium, Firefox ESR
+# and WebKitGTK; then a short run of each fuzz target (FUZZ_SECONDS each, default 60; 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -14,7 +14,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 log=$(mktemp)
 weblog=$(mktemp)
-trap 'rm -f "$log" "$weblog"' EXIT
+trap 'rm -f "$log" "$weblog"*' EXIT
 
 suite() {  # build-dir, extra cmake arguments...
   local dir=$1
@@ -35,16 +35,23 @@ echo "== build-web"
 bash tools/web.sh build
 (cd tools && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 ./build/tests/parity_cases build-web/parity_cases.json
-if ! node --test --test-reporter=tap tests/web/parity.test.mjs tests/web/page.test.mjs >"$weblog"; then
-  cat "$weblog"
-  exit 1
-fi
-grep -E '^(not )?ok|^# (pass|fail)' "$weblog"
+# The page in each of the three engines, one after another: the same scenario in each.
+for browser in chromium firefox webkit; do
+  tests=(tests/web/page.test.mjs)
+  [ "$browser" = chromium ] && tests+=(tests/web/parity.test.mjs)
+  if ! BROWSER=$browser node --test --test-reporter=tap "${tests[@]}" >"$weblog.$browser"; then
+    cat "$weblog.$browser"
+    exit 1
+  fi
+  echo "-- $browser"
+  grep -E '^(not )?ok|^# (pass|fail)' "$weblog.$browser"
+  cat "$weblog.$browser" >>"$weblog"
+done
 
 if [ "$fuzz_seconds" -gt 0 ]; then
   bash tools/fuzz.sh "$fuzz_seconds"
 fi
 
 passed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" || true)
-passed=$((passed + $(sed -n 's/^# pass //p' "$weblog")))
+passed=$((passed + $(awk '/^# pass /{n += $3} END {print n + 0}' "$weblog")))
 echo "tests: $passed passed, 0 failed"
