@@ -1,33 +1,64 @@
-// Saves the page as it looks at desktop width and on a phone 360 pixels wide.
+// Saves the page as it looks at desktop width and on a phone held upright after a calculation
+// (360×740 CSS px at two device pixels each, the whole page).
 //   node tools/web_screenshots.mjs [DESKTOP.png] [PHONE.png]   (defaults docs/web.png, docs/web-phone.png)
+//   node tools/web_screenshots.mjs --engines DIR   every engine at desktop, portrait and landscape
+//                                                  size, into DIR/ENGINE-SIZE.png, to look at
 import { join } from "node:path";
-import { launch, root, serveSite } from "./browser.mjs";
+import { engines, openTab, root, serveSite } from "./browser.mjs";
 
-const [desktop = join(root, "docs/web.png"), phone = join(root, "docs/web-phone.png")] = process.argv.slice(2);
+const sizes = { desktop: [800, 600], portrait: [360, 740], landscape: [740, 360] };
 const { server, url } = await serveSite();
 
 // Loads the page and lets its fonts and scroll bars settle before the picture is taken.
-async function show(page) {
-  await page.goto(url, { waitUntil: "load" });
-  await page.evaluate(() => document.fonts.ready);
+async function show(tab) {
+  await tab.open(url);
+  await tab.run(() => document.fonts.ready.then(() => undefined));
   await new Promise((settle) => setTimeout(settle, 500));
 }
 
-const browser = await launch();
-try {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 800, height: 600 });
-  await show(page);
-  const window = await page.$("#Tessorin");
-  await window.screenshot({ path: desktop });
+async function readme(desktop = join(root, "docs/web.png"), phone = join(root, "docs/web-phone.png")) {
+  const tab = await openTab("chromium");
+  try {
+    await tab.size(...sizes.desktop);
+    await show(tab);
+    await (await tab.page.$("#Tessorin")).screenshot({ path: desktop });
+    // The phone after a calculation of the assignment's example, with its working under the buttons.
+    await tab.size(...sizes.portrait, 2);
+    await show(tab);
+    for (const [i, value] of ["8", "5", "2"].entries()) await tab.type(`#Text2_${i}`, value);
+    await tab.run(() => import("./core.js").then((core) => core.ready()));
+    await tab.tap("#Command1_0");
+    await tab.run(() => new Promise((settle) => setTimeout(settle, 100)));
+    await tab.run(() => scrollTo(0, 0));
+    await tab.page.screenshot({ path: phone, fullPage: true });
+    console.log(`saved ${desktop} and ${phone}`);
+  } finally {
+    await tab.close();
+  }
+}
 
-  // A phone's screen: 360 CSS pixels wide at two device pixels each; the whole width is shown.
-  await page.setViewport({ width: 360, height: 640, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
-  await show(page);
-  const height = await page.$eval("#Tessorin", (w) => Math.ceil(w.getBoundingClientRect().bottom));
-  await page.screenshot({ path: phone, clip: { x: 0, y: 0, width: 360, height } });
-  console.log(`saved ${desktop} and ${phone}`);
+// Firefox takes a touch screen only at launch; WebKitGTK has none, so it shows no landscape phone.
+async function everyEngine(dir) {
+  for (const engine of engines) {
+    for (const [name, size] of Object.entries(sizes)) {
+      if (engine === "webkit" && name === "landscape") continue;
+      const tab = await openTab(engine, { touch: name === "landscape" });
+      try {
+        await tab.size(...size);
+        await show(tab);
+        const path = join(dir, `${engine}-${name}.png`);
+        await (tab.page ? tab.page.screenshot({ path, fullPage: true }) : tab.screenshot(path));
+        console.log(`saved ${path}`);
+      } finally {
+        await tab.close();
+      }
+    }
+  }
+}
+
+try {
+  if (process.argv[2] === "--engines") await everyEngine(process.argv[3]);
+  else await readme(...process.argv.slice(2));
 } finally {
-  await browser.close();
   server.close();
 }
