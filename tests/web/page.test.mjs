@@ -264,6 +264,15 @@ const tip = () =>
     return tip && !tip.hidden ? tip.textContent : null;
   });
 
+// The tooltip stands right under its box, left edges aligned.
+async function tipUnder(id) {
+  const [box, under] = await tab.run(
+    (id) => [id, "Working"].map((e) => document.getElementById(e).getBoundingClientRect().toJSON()),
+    id,
+  );
+  assert.ok(Math.abs(under.left - box.left) < 1 && Math.abs(under.top - box.bottom) < 1, `tooltip ${JSON.stringify([under, box])}`);
+}
+
 test("after a calculation each box explains its measure, shown by F1; any change drops it", async () => {
   await open();
   const own = await working();
@@ -283,10 +292,7 @@ test("after a calculation each box explains its measure, shown by F1; any change
     await tab.focus("#Text2_3");
     await tab.key("F1");
     assert.equal(await tip(), h, `F1 ${change}`);
-    const [box, under] = await tab.run(() =>
-      ["Text2_3", "Working"].map((id) => document.getElementById(id).getBoundingClientRect()).map((r) => [r.left, r.bottom, r.top]),
-    );
-    assert.ok(Math.abs(under[0] - box[0]) < 1 && Math.abs(under[2] - box[1]) < 1, `tooltip at ${under} under ${box}`);
+    await tipUnder("Text2_3");
     await tab.key("Escape");
     assert.equal(await tip(), null, `Escape ${change}`);
 
@@ -310,6 +316,7 @@ test("a long press on a box shows its working, which stays when the finger lifts
   await touch.end();
   await settle();
   assert.match((await tip()) ?? "", /^x = /);
+  await tipUnder("Text2_3");
   await tab.size(...desktop);
 });
 
