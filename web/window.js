@@ -37,15 +37,10 @@ const ownDescription = Text2.map((box) => box.getAttribute("aria-description"));
 // explanations and descriptions; without them, the boxes go back to explaining nothing.
 // A phone shows the computed measures' working as text under the buttons.
 export function showWorking(explanations = [], descriptions = []) {
+  const computed = Text2.flatMap((box, i) => (explanations[i] && box.readOnly ? [explanations[i]] : []));
   const steps = document.getElementById("Steps");
-  steps.replaceChildren(
-    ...Text2.filter((box, i) => explanations[i] && box.readOnly).map((box) => {
-      const step = document.createElement("p");
-      step.textContent = explanations[Text2.indexOf(box)];
-      return step;
-    }),
-  );
-  steps.hidden = steps.childElementCount === 0;
+  steps.replaceChildren(...computed.map((text) => Object.assign(document.createElement("p"), { textContent: text })));
+  steps.hidden = computed.length === 0;
   Text2.forEach((box, i) => {
     if (explanations[i]) box.title = explanations[i];
     else box.removeAttribute("title");
