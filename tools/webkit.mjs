@@ -3,6 +3,7 @@
 // with the driver. Plain W3C WebDriver over HTTP: no console, no offline switch, and no window
 // narrower than about 447 px, so a phone's screen is an <iframe> of the phone's size.
 import { spawn } from "node:child_process";
+import { writeFileSync } from "node:fs";
 import { createServer } from "node:net";
 
 const miniBrowser = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser";
@@ -18,14 +19,20 @@ const freePort = () =>
   });
 const pause = (ms) => new Promise((settle) => setTimeout(settle, ms));
 
-// A free X display number: the first whose lock file is missing.
-async function startXvfb() {
-  const { existsSync } = await import("node:fs");
-  let display = 90;
-  while (existsSync(`/tmp/.X${display}-lock`)) ++display;
-  const xvfb = spawn("Xvfb", [`:${display}`, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"], { stdio: "ignore" });
-  for (let i = 0; i < 50 && !existsSync(`/tmp/.X11-unix/X${display}`); ++i) await pause(100);
-  return { xvfb, display: `:${display}` };
+// An Xvfb on a display it picks itself (-displayfd), so that runs side by side never meet.
+function startXvfb() {
+  const xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"], {
+    stdio: ["ignore", "ignore", "ignore", "pipe"],
+  });
+  return new Promise((resolve, reject) => {
+    let number = "";
+    xvfb.stdio[3].on("data", (data) => {
+      number += data;
+      if (number.endsWith("\n")) resolve({ xvfb, display: `:${number.trim()}` });
+    });
+    xvfb.on("error", reject);
+    xvfb.on("exit", (code) => reject(new Error(`Xvfb ended (${code})`)));
+  });
 }
 
 export async function launchWebKit() {
@@ -36,6 +43,7 @@ export async function launchWebKit() {
     driver.kill();
     xvfb.kill();
   };
+  process.once("exit", stop); // a run that ends early leaves neither behind
   async function call(method, path, body) {
     const response = await fetch(`http://127.0.0.1:${port}${path}`, {
       method,
@@ -146,7 +154,6 @@ export class WebKitTab {
     return this.#session.call("POST", "/actions", { actions });
   }
   async screenshot(path) {
-    const { writeFileSync } = await import("node:fs");
     await this.#session.call("POST", "/frame", { id: null });
     const picture = await this.#session.call("GET", "/screenshot");
     writeFileSync(path, Buffer.from(picture, "base64"));

@@ -149,7 +149,15 @@ test("a core that cannot be fetched is told at Изчисли and fetched again 
     await tab.open(flaky.url);
     await typeRow(["8", "5", "2"]);
     await press("#Command1_0");
-    await tab.run(() => new Promise((done) => setTimeout(done, 100)));
+    // the failed fetch takes its time
+    await tab.run(
+      () =>
+        new Promise((done) => {
+          const wait = () => (document.getElementById("Message").open ? done() : setTimeout(wait, 20));
+          setTimeout(done, 5000);
+          wait();
+        }),
+    );
     const [open, title, text] = await message();
     assert.ok(open && /[а-я]/.test(title) && /Изчисли/.test(text), `${file}: ${title} ${text}`);
     assert.deepEqual(await texts(), ["8", "5", "2", "", "", ""], file);
