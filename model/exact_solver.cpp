@@ -19,6 +19,10 @@ std::optional<Exact> IfExact(const Compute& compute) {
 
 }  // namespace
 
+std::optional<Exact> ExactGiven(double value) {
+  return IfExact([&] { return Exact(ExactDecimal(value)); });
+}
+
 std::optional<Exact> EvaluateExactly(const Formula& f, const ExactTerms& terms, ExactNodes& nodes) {
   nodes = ExactNodes{};
   for (int i = 0; i < f.size; ++i) {
@@ -50,7 +54,7 @@ std::optional<Exact> EvaluateExactly(const Formula& f, const ExactTerms& terms, 
 ExactTerms SolveExactly(int index, const Measures& read) {
   ExactTerms terms;
   for (Quantity q : kCombinations[static_cast<std::size_t>(index)].given) {
-    terms[q] = IfExact([&] { return Exact(ExactDecimal(read[q])); });
+    terms[q] = ExactGiven(read[q]);
   }
   ExactNodes nodes;
   for (const Step& step : kFormulaSets[static_cast<std::size_t>(index)]) {

@@ -14,6 +14,10 @@ namespace model {
 using ExactTerms = std::array<std::optional<Exact>, kTermCount>;
 using ExactNodes = std::array<std::optional<Exact>, kMaxNodes>;
 
+// The exact decimal that a given value read from a box stands for (see ExactDecimal); nothing
+// where it does not fit.
+std::optional<Exact> ExactGiven(double value);
+
 // Evaluates `f` exactly, node by node into `nodes` as Evaluate does: nothing where a term it
 // reads has no exact form or the exact form cannot be kept (see NoExactForm). Nodes after the
 // one that lost it stay empty.

@@ -14,13 +14,6 @@ using Int = std::int64_t;
 
 constexpr char kMinus[] = "−";  // U+2212, as printed, not the hyphen
 
-std::string Superscript(int exponent) {
-  static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-  std::string text = exponent < 0 ? "⁻" : "";
-  for (char d : std::to_string(std::abs(exponent))) text += kDigits[d - '0'];
-  return text;
-}
-
 // The digits of |x|·10^places when x has a finite decimal expansion that fits: x's denominator
 // is 2^i·5^j, and places is the larger of i and j.
 struct Decimal {

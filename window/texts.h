@@ -127,5 +127,14 @@ inline constexpr char kNoSquareRoot[] =
 inline constexpr char kNoQuotient[] =
     " не съществува: на нула не се дели, затова трапец с тези размери няма.";
 inline constexpr char kStepTooLarge[] = "Числата стават твърде големи и стъпката не може да се пресметне.";
+// Said once, after the first step that uses x.
+inline constexpr char kXIs[] = " (x = AH, проекцията на бедрото върху голямата основа)";
+
+// The solution as a pupil writes it in a notebook.
+inline constexpr char kSolutionGiven[] = "Дадено:";
+inline constexpr char kSolutionSteps[] = "Решение:";
+inline constexpr char kSolutionAnswer[] = "Отговор:";
+// On the desktop, the value boxes' descriptions end with how to copy that solution.
+inline constexpr char kCopySolution[] = "Ctrl+Shift+C копира цялото решение като текст.";
 
 }  // namespace window::texts
