@@ -96,7 +96,9 @@ bool AllExact(const Formula& f, const ExactTerms& exact) {
   return true;
 }
 
-Written Leaf(const WrittenExact& e) { return {e.text, e.level}; }
+// A value put in for a letter that is itself a sum, "5 − √21", is bracketed as a whole wherever it
+// stands, as a negative number is: (5 − √21) + 2·√21.
+Written Leaf(const WrittenExact& e) { return {e.text, e.level == kSum ? kNegative : e.level}; }
 
 // "x = (a − c) / 2 = (8 − 3) / 2 = 2,5", "h = √(b² − x²) = √(5² − 2,5²) = √18,75 = 5√3/2 ≈ 4,330127":
 // the numbers put in, exact where every one of them is, then for a root its argument, then the
