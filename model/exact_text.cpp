@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <numeric>
 
 #include "model/working.h"
@@ -11,6 +12,7 @@ namespace model {
 namespace {
 
 using Int = std::int64_t;
+constexpr Int kSmallest = std::numeric_limits<Int>::min();  // has no magnitude of its own
 
 constexpr char kMinus[] = "−";  // U+2212, as printed, not the hyphen
 
@@ -92,7 +94,7 @@ WrittenExact WriteExact(const Exact& x, const runtime::RegionalSettings& setting
   Int den = 0, pn = 0, qn = 0;
   if (__builtin_mul_overflow(p.den() / g, q.den(), &den) ||
       __builtin_mul_overflow(p.num(), den / p.den(), &pn) ||
-      __builtin_mul_overflow(q.num(), den / q.den(), &qn)) {
+      __builtin_mul_overflow(q.num(), den / q.den(), &qn) || pn == kSmallest || qn == kSmallest) {
     const std::string first = Signed(Magnitude(p, settings), p.Sign() < 0).text;
     return {
         first + (q.Sign() < 0 ? " − " : " + ") + Surd(std::abs(q.num()), r) + "/" + std::to_string(q.den()),
