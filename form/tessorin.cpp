@@ -170,6 +170,7 @@ void Tessorin::Form_Load() {
   ClearValues();
   for (QLineEdit* box : Text2) box->setMaxLength(::window::layout::kMaxLength);
   List1->setCurrentRow(0);  // runs List1_Click(0) before going on
+  // Rows a and b are given in combination 0 already: this changes nothing, as the load always did.
   for (int i = 0; i < 2; ++i) {
     Check1[i]->setChecked(true);
     Text2[i]->setReadOnly(false);
@@ -187,7 +188,7 @@ void Tessorin::Command1_Click(int index) {
 
 void Tessorin::ApplyCombination() {
   for (int i = 0; i < model::kQuantityCount; ++i) {
-    Check1[i]->setEnabled(false);
+    Check1[i]->setEnabled(false);  // built disabled already; the ticks are the program's alone
     Check1[i]->setChecked(false);
     Text2[i]->setText(QString());  // leaves nothing to undo, unlike clear()
     Text2[i]->setReadOnly(true);

@@ -7,19 +7,14 @@
 #include <algorithm>
 
 #include "model/combination.h"
+#include "settings.h"
 #include "window/press.h"
 
 namespace {
 
 using model::Rows;
 
-runtime::RegionalSettings Bulgarian() {
-  runtime::RegionalSettings s;
-  s.decimalSymbol = ",";
-  s.groupSymbol = "\u00A0";
-  return s;
-}
-const runtime::RegionalSettings kC = runtime::CSettings(), kBg = Bulgarian();
+const runtime::RegionalSettings kC = runtime::CSettings(), kBg = test_settings::Bulgarian();
 
 // The given rows of `index` hold `given`, in ascending index order; `ticked` false leaves every
 // row unticked, which the window never does.
