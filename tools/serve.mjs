@@ -72,7 +72,7 @@ export function serve(dir, port = 0, { refuse = () => false } = {}) {
   return new Promise((resolve) => server.listen(port, "127.0.0.1", () => resolve(server)));
 }
 
-if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+if (process.argv[1] && import.meta.url === pathToFileURL(process.argv[1]).href) {
   const server = await serve(process.argv[2], Number(process.argv[3] ?? 8080));
   console.log(`serving ${process.argv[2]} on http://localhost:${server.address().port}/`);
 }

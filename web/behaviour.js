@@ -49,7 +49,7 @@ async function Calculate() {
   } else if (outcome.solved) {
     // A box keeps as many characters of a written text as it lets the user type.
     Text2.forEach((box, i) => (box.value = outcome.texts[i].slice(0, box.maxLength)));
-    showWorking(outcome.explanations, outcome.descriptions);
+    showWorking(outcome.explanations, outcome.descriptions, outcome.working);
   }
 }
 

@@ -34,13 +34,12 @@ export function noCoreMessage() {
 const ownDescription = Text2.map((box) => box.getAttribute("aria-description"));
 
 // Each value box's working as its tooltip and after its description, from a calculation's
-// explanations and descriptions; without them, the boxes go back to explaining nothing.
-// A phone shows the computed measures' working as text under the buttons.
-export function showWorking(explanations = [], descriptions = []) {
-  const computed = Text2.flatMap((box, i) => (explanations[i] && box.readOnly ? [explanations[i]] : []));
+// explanations and descriptions; without them, the boxes go back to explaining nothing. A phone
+// shows the whole working, every step once, as text under the buttons.
+export function showWorking(explanations = [], descriptions = [], working = "") {
   const steps = document.getElementById("Steps");
-  steps.replaceChildren(...computed.map((text) => Object.assign(document.createElement("p"), { textContent: text })));
-  steps.hidden = computed.length === 0;
+  steps.textContent = working;
+  steps.hidden = !working;
   Text2.forEach((box, i) => {
     if (explanations[i]) box.title = explanations[i];
     else box.removeAttribute("title");
