@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/combination.h"
 #include "error_kind.h"
+#include "model/combination.h"
 
 namespace model {
 namespace {
