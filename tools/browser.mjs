@@ -20,7 +20,8 @@ const firefoxPrefs = (touch) =>
   touch ? { "ui.primaryPointerCapabilities": 1, "ui.allPointerCapabilities": 1, "dom.w3c_touch_events.enabled": 1 } : {};
 
 // A puppeteer Browser of Chromium or Firefox; each gets a fresh profile, removed when it is closed.
-export async function launch(engine = "chromium", { touch = false } = {}) {
+// The engine is the one BROWSER names (CTest sets it), unless asked for.
+export async function launch(engine = process.env.BROWSER ?? "chromium", { touch = false } = {}) {
   const profile = mkdtempSync(join(tmpdir(), `trapezoid-${engine}-`));
   const firefox = engine === "firefox";
   const browser = await puppeteer.launch({
