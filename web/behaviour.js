@@ -1,6 +1,7 @@
 // The window's behaviour: what the load, a choice in the list and the two buttons do. It keeps no
 // state of its own; everything lives in the controls.
 import { calculate } from "./core.js";
+import { problemSearch, readProblem, typedForm } from "./link.js";
 import { numberFormat, pageLocale } from "./regional.js";
 import {
   Check1,
@@ -49,8 +50,34 @@ async function Calculate() {
   } else if (outcome.solved) {
     // A box keeps as many characters of a written text as it lets the user type.
     Text2.forEach((box, i) => (box.value = outcome.texts[i].slice(0, box.maxLength)));
-    showWorking(outcome.explanations, outcome.descriptions, outcome.working);
+    showWorking(outcome.explanations, outcome.descriptions, outcome.solution);
+    nameProblem(index, outcome.texts);
   }
+}
+
+// The combinations of the list as the address names them: label and given rows.
+const combinations = () =>
+  [...List1[0].options].map((option, index) => ({ label: option.textContent, rows: givenRows(index) }));
+
+// The address names the problem just solved, so that copying it shares it (no reload, no history).
+function nameProblem(index, texts) {
+  const group = settings.grouping ? settings.groupSymbol : "";
+  const values = Object.fromEntries(givenRows(index).map((row) => [row, typedForm(texts[row], group)]));
+  history.replaceState(null, "", problemSearch(location.search, combinations()[index].label, values) + location.hash);
+}
+
+// A problem that the address names opens chosen and typed in, nothing calculated yet.
+function OpenProblem() {
+  const problem = readProblem(location.search, combinations());
+  if (!problem) return;
+  List1[0].selectedIndex = problem.index;
+  List1_Click(0);
+  for (const [row, text] of Object.entries(problem.values)) Text2[row].value = text;
+}
+
+// Where the phone can share, its share sheet takes the problem's address.
+function Share() {
+  navigator.share({ title: document.title, url: location.href }).catch(() => {});
 }
 
 function ClearValues() {
@@ -99,6 +126,7 @@ function Form_Load() {
   ClearValues();
   List1[0].selectedIndex = 0;
   List1_Click(0);
+  // Rows a and b are given in combination 0 already: this changes nothing, as the load always did.
   for (const row of [0, 1]) {
     Check1[row].checked = true;
     Text2[row].readOnly = false;
@@ -107,7 +135,9 @@ function Form_Load() {
 
 List1.forEach((list, i) => list.addEventListener("change", () => List1_Click(i)));
 Command1.forEach((button, i) => button.addEventListener("click", () => Command1_Click(i)));
+document.getElementById("Share").addEventListener("click", Share);
 ConnectWorking();
 Form_Load();
+OpenProblem();
 // The window opens with the focus in the assignment, which a phone shows last: no scrolling to it.
 document.getElementById("Text1_0").focus({ preventScroll: true });

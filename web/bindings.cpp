@@ -11,7 +11,8 @@ struct Outcome {
   bool solved = false;  // six texts were made
   bool failed = false;  // an arithmetic error was met; kind, title and text say which
   model::Texts texts, explanations, descriptions;
-  std::string working;  // every step, one a line
+  std::string working;   // every step, one a line
+  std::string solution;  // given, steps and answer, as a pupil writes them
   runtime::ErrorKind kind = runtime::ErrorKind::InvalidArgument;
   std::string title, text;
 };
@@ -25,6 +26,7 @@ Outcome Calculate(int index, const model::Rows& rows, const runtime::RegionalSet
   out.explanations = std::move(press.explanations);
   out.descriptions = std::move(press.descriptions);
   out.working = std::move(press.working);
+  out.solution = std::move(press.solution);
   out.kind = press.error.value_or(out.kind);
   out.title = std::move(press.message.title);
   out.text = std::move(press.message.text);
@@ -73,6 +75,7 @@ EMSCRIPTEN_BINDINGS(trapezoid) {
       .field("explanations", &Outcome::explanations)
       .field("descriptions", &Outcome::descriptions)
       .field("working", &Outcome::working)
+      .field("solution", &Outcome::solution)
       .field("kind", &Outcome::kind)
       .field("title", &Outcome::title)
       .field("text", &Outcome::text);

@@ -174,8 +174,10 @@ std::string Page(const std::string& style, const std::string& touchIcon) {
       << "<main id=\"Tessorin\" aria-label=\"" << Html(form.accessible.name) << "\" aria-description=\""
       << Html(form.accessible.description) << "\">\n";
   WriteControls(out);
-  // A phone shows the working of a calculation here, under the results, as plain text.
+  // A phone shows the solution of a calculation here, under the results, as plain text, and
+  // printing puts it on paper; where the phone can share, the problem's address goes with it.
   out << "<section id=\"Steps\" aria-live=\"polite\" hidden></section>\n"
+      << "<button type=\"button\" id=\"Share\" hidden>" << Html(texts::kShare) << "</button>\n"
       << "</main>\n<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" "
          "aria-describedby=\"MessageText\" data-no-core-title=\""
       << Html(texts::kNoCoreTitle) << "\" data-no-core=\"" << Html(texts::kNoCore) << "\">\n"

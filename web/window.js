@@ -2,7 +2,7 @@
 // beyond setting their properties: showing a message and the working of a calculation.
 const byPrefix = (prefix) => [...document.querySelectorAll(`[id^="${prefix}_"]`)];
 
-export const Tessorin = document.getElementById("Tessorin");
+const Tessorin = document.getElementById("Tessorin");
 export const List1 = byPrefix("List1");
 export const Check1 = byPrefix("Check1");
 export const Text2 = byPrefix("Text2");
@@ -35,11 +35,13 @@ const ownDescription = Text2.map((box) => box.getAttribute("aria-description"));
 
 // Each value box's working as its tooltip and after its description, from a calculation's
 // explanations and descriptions; without them, the boxes go back to explaining nothing. A phone
-// shows the whole working, every step once, as text under the buttons.
-export function showWorking(explanations = [], descriptions = [], working = "") {
+// shows the whole solution (given, steps, answer) as text under the buttons, and so does paper;
+// where the phone can share, a button hands the problem on.
+export function showWorking(explanations = [], descriptions = [], solution = "") {
   const steps = document.getElementById("Steps");
-  steps.textContent = working;
-  steps.hidden = !working;
+  steps.textContent = solution;
+  steps.hidden = !solution;
+  document.getElementById("Share").hidden = !solution || !navigator.share;
   Text2.forEach((box, i) => {
     if (explanations[i]) box.title = explanations[i];
     else box.removeAttribute("title");

@@ -101,6 +101,8 @@ inline constexpr char kDivisionByZero[] =
     "по-големи от нула.";
 // The page's own: its calculating part could not be fetched.
 inline constexpr char kNoCoreTitle[] = "Няма връзка";
+// On a phone, after a calculation: hands the problem's address to the phone's share sheet.
+inline constexpr char kShare[] = "Изпрати задачата";
 inline constexpr char kNoCore[] =
     "Частта, която пресмята, не можа да се зареди. Проверете връзката с интернет и натиснете "
     "„Изчисли“ отново.";

@@ -397,9 +397,12 @@ for (const orientation of Object.keys(phones)) {
         const shown = steps.getBoundingClientRect().height > 0;
         return shown ? steps.textContent.split("\n") : [];
       });
+      // the solution as in a notebook: the given, every step once (c, then x and b, then P), the answer
       const lines = await steps();
-      // every step once: c, then x and b, then P
-      assert.deepEqual(lines.map((line) => line.slice(0, 4)), ["c = ", "x = ", "b = ", "P = "], lines.join(" | "));
+      const [given, solution, answer] = ["Дадено:", "Решение:", "Отговор:"].map((title) => lines.indexOf(title));
+      assert.deepEqual([given, lines.slice(given + 1, solution).length, lines.length - answer - 1], [0, 3, 6], lines.join(" | "));
+      const stepLines = lines.slice(solution + 1, answer).map((line) => line.slice(0, 4));
+      assert.deepEqual(stepLines, ["c = ", "x = ", "b = ", "P = "], lines.join(" | "));
       await tab.tap("#Command1_1");
       assert.deepEqual(await steps(), []);
       assert.deepEqual(await texts(), Array(6).fill(""));
@@ -418,6 +421,41 @@ for (const orientation of Object.keys(phones)) {
     });
   });
 }
+
+test("an address names a problem: it opens chosen and typed in, and names the one solved; a hostile one does nothing", async () => {
+  await open("?locale=bg-BG&given=P,b,h&P=20&b=5&h=4,5");
+  assert.equal(await tab.run(() => document.getElementById("List1_0").selectedIndex), 7);
+  assert.deepEqual(await texts(), ["", "5", "", "4,5", "20", ""]);
+  await press("#Command1_0");
+  assert.equal((await texts())[0], "7,17944");
+  assert.equal(await tab.run(() => location.search), "?given=P,b,h&b=5&h=4,5&P=20&locale=bg-BG");
+
+  await open("?given=%3Cimg%20src=x%20onerror=document.title=1%3E&a=1e99999&b=%3Cb%3E5");
+  assert.equal(await tab.run(() => document.getElementById("List1_0").selectedIndex), 0);
+  assert.deepEqual(await texts(), Array(6).fill(""));
+  assert.deepEqual(await tab.run(() => [document.images.length, document.title.length > 1]), [1, true]);
+  await open("?given=a,b,c&a=1e99999&b=%3Cb%3E5&c=2");
+  assert.deepEqual(await texts(), ["", "", "2", "", "", ""]);
+});
+
+test("paper shows the window's values and the solution on white", { skip: engine !== "chromium" && "only Chromium's tab emulates paper here" }, async () => {
+  await open();
+  await calculateExample();
+  await tab.page.emulateMediaType("print");
+  try {
+    const printed = await tab.run(() => {
+      const shown = (id) => getComputedStyle(document.getElementById(id)).display !== "none";
+      return {
+        background: getComputedStyle(document.documentElement).backgroundColor,
+        shown: ["Text2_0", "Text2_5", "Picture1", "Steps", "List1_0", "Command1_0", "Text1_0"].filter(shown),
+        solution: document.getElementById("Steps").innerText.split("\n")[0],
+      };
+    });
+    assert.deepEqual(printed, { background: "rgb(255, 255, 255)", shown: ["Text2_0", "Text2_5", "Picture1", "Steps"], solution: "Дадено:" });
+  } finally {
+    await tab.page.emulateMediaType(null);
+  }
+});
 
 test("the page does not move after its first paint", { skip: engine !== "chromium" && "only Chromium reports layout shifts" }, async () => {
   for (const orientation of Object.keys(phones).concat("desktop")) {
