@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine, in a throwaway prefix of the build tree's own (the folder
+# holding CMakeCache.txt; WINEPREFIX overrides), without Wine's debug output. The first run
+# creates the prefix, under a lock so that tests started together wait for it, and without the
+# Mono and Gecko installers, which would ask for a download.
+#   tools/wine_run.sh PROGRAM.exe [ARGUMENTS...]
+set -euo pipefail
+program=$1
+shift
+if [ -z "${WINEPREFIX:-}" ]; then
+  dir=$(cd "$(dirname "$program")" && pwd)
+  while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
+  [ "$dir" != / ] || dir=$(cd "$(dirname "$program")" && pwd)
+  export WINEPREFIX=$dir/wineprefix
+fi
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+if [ ! -f "$WINEPREFIX/.ready" ]; then
+  mkdir -p "$WINEPREFIX"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.ready" ]; then
+      wineboot --init >/dev/null 2>&1
+      # The window's font; Debian has its metric twin, which Wine does not put in its place itself.
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f \
+        >/dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
+exec wine "$program" "$@"
