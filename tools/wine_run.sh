@@ -25,6 +25,10 @@ if [ ! -f "$WINEPREFIX/.ready" ]; then
       # The window's font; Debian has its metric twin, which Wine does not put in its place itself.
       wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f \
         >/dev/null 2>&1
+      # Wine draws the title bar itself and manages the windows itself, as Windows does: no
+      # window manager runs on the virtual display, and Wine would wait for one on every hide.
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
       wineserver -w
       touch "$WINEPREFIX/.ready"
     fi
