@@ -1,0 +1,202 @@
+#include "win32/tessorin.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <numeric>
+
+#include "model/combination.h"
+#include "model/solver.h"
+#include "runtime/arithmetic_error.h"
+#include "win32/accessible.h"
+#include "win32/picture.h"
+#include "win32/wide.h"
+#include "window/messages.h"
+#include "window/working.h"
+
+namespace win32 {
+
+namespace layout = window::layout;
+using layout::Control;
+
+namespace {
+
+// Control ids count from here in the table's order, clear of IDOK and IDCANCEL, which the
+// dialog keys Enter and Esc send.
+constexpr int kFirstId = 100;
+
+}  // namespace
+
+Tessorin::Tessorin(HINSTANCE instance, runtime::RegionalSettings settings)
+    : instance_(instance),
+      settings_(std::move(settings)),
+      report_([](HWND owner, const std::string& title, const std::string& text) {
+        MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), MB_OK | MB_ICONWARNING);
+      }) {
+  CreateFrame();
+  BuildControls();
+  AddTooltips();
+  LayOut(Dpi(window_));
+  Describe();
+  focus_ = Item(Control::Text1, 0);
+  Form_Load();
+}
+
+Tessorin::~Tessorin() {
+  if (IsWindow(window_)) DestroyWindow(window_);
+  for (HBRUSH brush : brushes_) {
+    if (brush != nullptr) DeleteObject(brush);
+  }
+  DeleteObject(windowBrush_);
+  DeleteObject(font_);
+  DeleteObject(drawing_);
+  DeleteObject(drawing2x_);
+}
+
+HWND Tessorin::Item(Control control, int element) const {
+  const std::vector<window::ControlSpec>& specs = window::Controls();
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    if (specs[i].control == control && specs[i].element == element) return controls_[i];
+  }
+  return nullptr;
+}
+
+bool Tessorin::PreTranslate(MSG& message) const { return IsDialogMessageW(window_, &message) != 0; }
+
+LRESULT CALLBACK Tessorin::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Tessorin*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Tessorin*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT Tessorin::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: return Colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM: DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(window_, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, windowBrush_);
+      return 1;
+    }
+    case WM_ACTIVATE:
+      // A window that is no dialog keeps the focus of its controls itself.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus)) focus_ = focus;
+      } else if (focus_ != nullptr) {
+        SetFocus(focus_);
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      LayOut(HIWORD(wParam));
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_TIMER: HideHelp(); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+void Tessorin::OnCommand(int id, int code) {
+  const int index = id - kFirstId;
+  if (index < 0 || index >= static_cast<int>(controls_.size())) return;  // Enter's IDOK, Esc's IDCANCEL
+  const window::ControlSpec& spec = window::Controls()[static_cast<std::size_t>(index)];
+  switch (spec.control) {
+    case Control::List1:
+      if (code == LBN_SELCHANGE) List1_Click(spec.element);
+      break;
+    case Control::Command1:
+      if (code == BN_CLICKED) Command1_Click(spec.element);
+      break;
+    case Control::Text2:
+      // Any change of a box drops the working, so that it never explains numbers the boxes no
+      // longer hold; Calculate shows it again after writing them.
+      if (code == EN_CHANGE) ShowWorking({});
+      if (code == EN_KILLFOCUS) HideHelp();
+      break;
+    default: break;
+  }
+}
+
+void Tessorin::Form_Load() {
+  ClearValues();
+  for (HWND box : text2_) SendMessageW(box, EM_LIMITTEXT, layout::kMaxLength, 0);
+  SendMessageW(list1_, LB_SETCURSEL, 0, 0);
+  List1_Click(0);  // setting the selected row runs the list's Click, as a user's choice does
+  for (int i = 0; i < 2; ++i) {
+    SendMessageW(check1_[i], BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(text2_[i], EM_SETREADONLY, FALSE, 0);
+  }
+}
+
+void Tessorin::List1_Click(int index) {
+  if (index == 0) ApplyCombination();
+}
+
+void Tessorin::Command1_Click(int index) {
+  if (index == 0) Calculate();
+  if (index == 1) ClearValues();
+}
+
+void Tessorin::ApplyCombination() {
+  for (int i = 0; i < model::kQuantityCount; ++i) {
+    EnableWindow(check1_[i], FALSE);
+    SendMessageW(check1_[i], BM_SETCHECK, BST_UNCHECKED, 0);
+    SetBoxText(i, {});
+    SendMessageW(text2_[i], EM_SETREADONLY, TRUE, 0);
+  }
+  const int index = static_cast<int>(SendMessageW(list1_, LB_GETCURSEL, 0, 0));
+  if (!model::IsCombination(index)) return;
+  for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
+    SendMessageW(check1_[q], BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(text2_[q], EM_SETREADONLY, FALSE, 0);
+  }
+}
+
+void Tessorin::Calculate() {
+  const int index = static_cast<int>(SendMessageW(list1_, LB_GETCURSEL, 0, 0));
+  model::Rows rows;
+  for (int i = 0; i < model::kQuantityCount; ++i) {
+    rows[i] = {SendMessageW(check1_[i], BM_GETCHECK, 0, 0) == BST_CHECKED, BoxText(i)};
+  }
+  try {
+    const std::optional<model::Texts> texts = model::Calculate(index, rows, settings_);
+    if (!texts) return;
+    for (int i = 0; i < model::kQuantityCount; ++i) SetBoxText(i, (*texts)[i]);
+    ShowWorking(window::Explanations(index, rows, settings_));
+  } catch (const runtime::ArithmeticError& error) {
+    const window::Message message = window::MessageFor(index, error.kind(), rows, settings_);
+    report_(window_, message.title, message.text);
+  }
+}
+
+void Tessorin::ClearValues() {
+  for (int i = 0; i < model::kQuantityCount; ++i) SetBoxText(i, {});
+}
+
+std::string Tessorin::BoxText(int row) const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(text2_[row])) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(text2_[row], text.data(), static_cast<int>(text.size()))));
+  return Utf8(text);
+}
+
+// A box keeps the first characters of a longer text up to its limit, as it does for typing.
+void Tessorin::SetBoxText(int row, const std::string& text) {
+  std::wstring wide = Wide(text);
+  const auto limit = static_cast<std::size_t>(SendMessageW(text2_[row], EM_GETLIMITTEXT, 0, 0));
+  if (wide.size() > limit) wide.resize(limit);
+  SetWindowTextW(text2_[row], wide.c_str());
+}
+
+}  // namespace win32
