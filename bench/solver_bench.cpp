@@ -1,18 +1,26 @@
-// One Calculate core run: six conversions, the formulas and six formatted texts.
+// One Calculate core run: six conversions, the formulas and six formatted texts; and one whole
+// press of the button, which adds the working that each box explains.
 #include <benchmark/benchmark.h>
 
 #include "model/combination.h"
 #include "model/solver.h"
+#include "window/press.h"
 
 namespace {
 
-void CalculateCore(benchmark::State& state) {
-  const int index = static_cast<int>(state.range(0));
+// The assignment's example given as combination `index` gives it.
+model::Rows Example(int index) {
   const char* example[] = {"8", "5", "2", "4", "20", "20"};
   model::Rows rows;
   for (int i = 0; i < model::kQuantityCount; ++i) {
     rows[i] = {model::IsGiven(index, i), model::IsGiven(index, i) ? example[i] : ""};
   }
+  return rows;
+}
+
+void CalculateCore(benchmark::State& state) {
+  const int index = static_cast<int>(state.range(0));
+  const model::Rows rows = Example(index);
   const runtime::RegionalSettings settings;
   for (auto _ : state) {
     auto texts = model::Calculate(index, rows, settings);
@@ -21,6 +29,18 @@ void CalculateCore(benchmark::State& state) {
   state.SetLabel(std::string(model::kCombinations[index].label));
 }
 BENCHMARK(CalculateCore)->DenseRange(0, model::kCombinationCount - 1);
+
+void WholePress(benchmark::State& state) {
+  const int index = static_cast<int>(state.range(0));
+  const model::Rows rows = Example(index);
+  const runtime::RegionalSettings settings;
+  for (auto _ : state) {
+    auto outcome = window::Press(index, rows, settings);
+    benchmark::DoNotOptimize(outcome);
+  }
+  state.SetLabel(std::string(model::kCombinations[index].label));
+}
+BENCHMARK(WholePress)->DenseRange(0, model::kCombinationCount - 1);
 
 }  // namespace
 

@@ -1,4 +1,4 @@
-// The window's colours, and the one helper that applies them.
+// How the window's colours are applied to Qt's widgets.
 #pragma once
 
 #include <QColor>
@@ -11,13 +11,8 @@ class QStyle;
 
 namespace form::colours {
 
-// A colour of the window as Qt takes it.
+// A colour of the window's tables as Qt takes it.
 constexpr QRgb ToQRgb(window::colours::Rgb c) { return qRgb(c.red, c.green, c.blue); }
-inline constexpr QRgb kWindow = ToQRgb(window::colours::kWindow);
-inline constexpr QRgb kHeading = ToQRgb(window::colours::kHeading);
-inline constexpr QRgb kTick = ToQRgb(window::colours::kTick);
-inline constexpr QRgb kCalculate = ToQRgb(window::colours::kCalculate);
-inline constexpr QRgb kClear = ToQRgb(window::colours::kClear);
 
 // An opaque background of `colour` behind the widget.
 void PaintBackground(QWidget* widget, QRgb colour);

@@ -9,55 +9,51 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolTip>
+#include <algorithm>
+#include <vector>
 
 #include "form/colours.h"
 #include "form/combination_list.h"
 #include "form/embedded_image.h"
 #include "model/combination.h"
-#include "model/solver.h"
-#include "runtime/arithmetic_error.h"
+#include "window/controls.h"
 #include "window/describe.h"
-#include "window/layout.h"
-#include "window/messages.h"
-#include "window/texts.h"
+#include "window/press.h"
 #include "window/working.h"
 
 namespace form {
 
 // Inside a widget's members a bare `window` names QWidget::window(), so the window's tables are
-// reached through these aliases.
-namespace layout = window::layout;
-namespace texts = window::texts;
+// reached as ::window.
 
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-void Describe(QWidget* widget, const texts::Accessible& a) {
-  widget->setAccessibleName(QString::fromUtf8(a.name));
-  widget->setAccessibleDescription(QString::fromUtf8(a.description));
-}
-
-void Place(QWidget* widget, const layout::Rect& r) { widget->setGeometry(r.left, r.top, r.width, r.height); }
-
-template <typename Widget>
-Widget* Make(QWidget* parent, const char* array, int element, const layout::Rect& r) {
-  auto* widget = new Widget(parent);
-  widget->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(element));
-  Place(widget, r);
-  return widget;
-}
-
-QPlainTextEdit* MakeReadOnlyText(QWidget* parent, int element, const char* text) {
-  auto* edit = Make<QPlainTextEdit>(parent, "Text1", element, layout::kText1[element]);
+QPlainTextEdit* MakeReadOnlyText(QWidget* parent, const std::string& text) {
+  auto* edit = new QPlainTextEdit(parent);
   // Filling the document directly spares laying out a cursor that nobody sees yet.
-  edit->document()->setPlainText(QString::fromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  edit->document()->setPlainText(Q(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
   edit->setReadOnly(true);
   edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   edit->setTabChangesFocus(true);
   edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return edit;
+}
+
+QLabel* MakePicture(QWidget* parent) {
+  auto* picture = new QLabel(parent);
+  picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picture->setLineWidth(2);
+  picture->setAlignment(Qt::AlignCenter);
+  // On a screen scaled up, the drawing made at twice the size keeps its lines sharp.
+  const bool scaled = picture->devicePixelRatioF() > 1.0;
+  QPixmap drawing = QPixmap::fromImage((scaled ? embedded::kTrapezoid2x : embedded::kTrapezoid).image());
+  drawing.setDevicePixelRatio(scaled ? 2.0 : 1.0);
+  picture->setPixmap(drawing);
+  picture->setFocusPolicy(Qt::StrongFocus);
+  return picture;
 }
 
 }  // namespace
@@ -71,137 +67,99 @@ Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
       report_([this](const QString& title, const QString& message) {
         QMessageBox::warning(this, title, message);
       }) {
+  const ::window::FormSpec& form = ::window::kForm;
   setObjectName(QStringLiteral("Tessorin"));
-  setWindowTitle(QString::fromUtf8(texts::kCaption));
+  setWindowTitle(QString::fromUtf8(form.caption));
   setWindowIcon(ProgramIcon());
-  setFont(QFont(QString::fromLatin1(layout::kFontFamily), layout::kFontPoints));
-  setFixedSize(layout::kClientWidth, layout::kClientHeight);
-  BuildControls();
-  ApplyColours();
-  DescribeForScreenReaders();
+  setFont(QFont(QString::fromLatin1(form.fontFamily), form.fontPoints));
+  setFixedSize(form.width, form.height);
+  colours::PaintBackground(this, colours::ToQRgb(form.background));
+  setAccessibleName(QString::fromUtf8(form.accessible.name));
+  setAccessibleDescription(QString::fromUtf8(form.accessible.description));
+  for (const ::window::ControlSpec& spec : ::window::Controls()) Build(spec);
   SetTabOrder();
   ConnectWorking();
   Text1[0]->setFocus();
   Form_Load();
 }
 
-void Tessorin::BuildControls() {
-  for (int i = 0; i < 2; ++i) {
-    Label1[i] = Make<QLabel>(this, "Label1", i, layout::kLabel1[i]);
-    Label1[i]->setText(QString::fromUtf8(i == 0 ? texts::kTitle : texts::kGiven));
-    Label1[i]->setAlignment(Qt::AlignCenter);
-  }
-
-  List1 = Make<CombinationList>(this, "List1", 0, layout::kList1);
-  for (const model::Combination& c : model::kCombinations) {
-    List1->addItem(QString::fromUtf8(c.label.data(), static_cast<qsizetype>(c.label.size())));
-  }
-  connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
-
-  Frame1 = new QGroupBox(QString::fromUtf8(texts::kMeasures), this);
-  Frame1->setObjectName(QStringLiteral("Frame1"));
-  Place(Frame1, layout::kFrame1);
-  BuildQuantityRows();
-
-  Picture1 = new QLabel(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Place(Picture1, layout::kPicture1);
-  Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Picture1->setLineWidth(2);
-  Picture1->setAlignment(Qt::AlignCenter);
-  // On a screen scaled up, the drawing made at twice the size keeps its lines sharp.
-  const bool scaled = devicePixelRatioF() > 1.0;
-  QPixmap drawing = QPixmap::fromImage((scaled ? embedded::kTrapezoid2x : embedded::kTrapezoid).image());
-  drawing.setDevicePixelRatio(scaled ? 2.0 : 1.0);
-  Picture1->setPixmap(drawing);
-  Picture1->setFocusPolicy(Qt::StrongFocus);
-
-  const char* captions[] = {texts::kCalculate, texts::kClear};
-  for (int i = 0; i < 2; ++i) {
-    Command1[i] = Make<QPushButton>(this, "Command1", i, layout::kCommand1[i]);
-    Command1[i]->setText(QString::fromUtf8(captions[i]));
-    Command1[i]->setAutoDefault(false);
-    connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-  }
-
-  Text1[0] = MakeReadOnlyText(this, 0, texts::kAssignment);
-  Text1[1] = MakeReadOnlyText(this, 1, texts::kAphorism);
-  Text1[1]->hide();
-}
-
-void Tessorin::BuildQuantityRows() {
-  for (int i = 0; i < model::kQuantityCount; ++i) {
-    Check1[i] = Make<QCheckBox>(Frame1, "Check1", i, layout::Check1Rect(i));
-    Check1[i]->setText(QString::fromLatin1(model::kLetters[i].data(), 1));
-    Check1[i]->setEnabled(false);
-    Text2[i] = Make<QLineEdit>(Frame1, "Text2", i, layout::Text2Rect(i));
-    Text2[i]->setReadOnly(true);
-    Text2[i]->setMaxLength(layout::kDesignMaxLength);
-  }
-}
-
-void Tessorin::ApplyColours() {
-  colours::PaintButton(Command1[0], colours::kCalculate);
-  colours::PaintButton(Command1[1], colours::kClear);
-  colours::PaintBackground(this, colours::kWindow);
-  Frame1->setStyle(colours::FlatStyle());
-  colours::PaintBackground(Frame1, colours::kWindow);
-  for (QLabel* label : Label1) colours::PaintBackground(label, colours::kHeading);
-  for (QCheckBox* tick : Check1) {
-    colours::PaintBackground(tick, colours::kTick);
-    colours::KeepTextWhenDisabled(tick);
-  }
-}
-
-void Tessorin::DescribeForScreenReaders() {
-  Describe(this, texts::kWindowAccessible);
-  for (int i = 0; i < 2; ++i) {
-    Describe(Label1[i], texts::kLabel1Accessible[i]);
-    Describe(Command1[i], texts::kCommand1Accessible[i]);
-    Describe(Text1[i], texts::kText1Accessible[i]);
-  }
-  Describe(List1, texts::kList1Accessible);
-  for (int row = 0; row < model::kCombinationCount; ++row) {
-    List1->item(row)->setData(Qt::AccessibleTextRole, Q(::window::SpokenCombination(row)));
-  }
-  Describe(Frame1, texts::kFrame1Accessible);
-  Describe(Picture1, texts::kPicture1Accessible);
-  for (int i = 0; i < model::kQuantityCount; ++i) {
-    const ::window::Description tick = ::window::QuantityTick(i);
-    Check1[i]->setAccessibleName(Q(tick.name));
-    Check1[i]->setAccessibleDescription(Q(tick.description));
-    const ::window::Description box = ::window::QuantityBox(i);
-    Text2[i]->setAccessibleName(Q(box.name));
-    Text2[i]->setAccessibleDescription(Q(box.description));
-  }
-}
-
-QWidget* Tessorin::ControlAt(int tabIndex) const {
-  const layout::TabStop stop = layout::kTabOrder[static_cast<std::size_t>(tabIndex)];
-  const auto e = static_cast<std::size_t>(stop.element);
-  switch (stop.control) {
-    case layout::Control::Text1: return Text1[e];
-    case layout::Control::Label1: return Label1[e];
-    case layout::Control::Frame1: return Frame1;
-    case layout::Control::Check1: return Check1[e];
-    case layout::Control::Text2: return Text2[e];
-    case layout::Control::List1: return List1;
-    case layout::Control::Command1: return Command1[e];
-    case layout::Control::Picture1: return Picture1;
+// Makes the control that `spec` describes, in the array its name says, and connects its event.
+QWidget* Tessorin::Make(const ::window::ControlSpec& spec) {
+  using Control = ::window::layout::Control;
+  const auto e = static_cast<std::size_t>(spec.element);
+  const QString text = Q(spec.text);
+  switch (spec.control) {
+    case Control::Label1:
+      Label1[e] = new QLabel(text, this);
+      Label1[e]->setAlignment(Qt::AlignCenter);
+      return Label1[e];
+    case Control::List1:
+      List1 = new CombinationList(this);
+      for (const model::Combination& c : model::kCombinations) {
+        List1->addItem(QString::fromUtf8(c.label.data(), static_cast<qsizetype>(c.label.size())));
+        List1->item(List1->count() - 1)
+            ->setData(Qt::AccessibleTextRole, Q(::window::SpokenCombination(List1->count() - 1)));
+      }
+      connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
+      return List1;
+    case Control::Frame1:
+      Frame1 = new QGroupBox(text, this);
+      Frame1->setStyle(colours::FlatStyle());
+      return Frame1;
+    case Control::Check1:
+      Check1[e] = new QCheckBox(text, Frame1);
+      Check1[e]->setEnabled(false);
+      colours::KeepTextWhenDisabled(Check1[e]);
+      return Check1[e];
+    case Control::Text2:
+      Text2[e] = new QLineEdit(Frame1);
+      Text2[e]->setReadOnly(true);
+      Text2[e]->setMaxLength(::window::layout::kDesignMaxLength);
+      return Text2[e];
+    case Control::Picture1: return Picture1 = MakePicture(this);
+    case Control::Command1:
+      Command1[e] = new QPushButton(text, this);
+      Command1[e]->setAutoDefault(false);
+      connect(Command1[e], &QPushButton::clicked, this,
+              [this, index = spec.element] { Command1_Click(index); });
+      return Command1[e];
+    case Control::Text1: return Text1[e] = MakeReadOnlyText(this, spec.text);
   }
   return nullptr;
 }
 
+void Tessorin::Build(const ::window::ControlSpec& spec) {
+  QWidget* widget = Make(spec);
+  widget->setObjectName(Q(::window::ObjectName(spec)));
+  widget->setGeometry(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
+  widget->setAccessibleName(Q(spec.name));
+  widget->setAccessibleDescription(Q(spec.description));
+  if (spec.background) {
+    const QRgb colour = colours::ToQRgb(*spec.background);
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+      colours::PaintButton(button, colour);
+    else
+      colours::PaintBackground(widget, colour);
+  }
+  widget->setVisible(spec.visible);
+}
+
+// The keyboard follows the tab indexes of the table.
 void Tessorin::SetTabOrder() {
-  for (int i = 1; i < static_cast<int>(layout::kTabOrder.size()); ++i) {
-    setTabOrder(ControlAt(i - 1), ControlAt(i));
+  std::vector<const ::window::ControlSpec*> order;
+  for (const ::window::ControlSpec& spec : ::window::Controls()) order.push_back(&spec);
+  std::sort(order.begin(), order.end(), [](auto* x, auto* y) { return x->tabIndex < y->tabIndex; });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    setTabOrder(findChild<QWidget*>(Q(::window::ObjectName(*order[i - 1]))),
+                findChild<QWidget*>(Q(::window::ObjectName(*order[i]))));
   }
 }
 
 void Tessorin::Form_Load() {
   ClearValues();
-  for (QLineEdit* box : Text2) box->setMaxLength(layout::kMaxLength);
+  for (QLineEdit* box : Text2) box->setMaxLength(::window::layout::kMaxLength);
   List1->setCurrentRow(0);  // runs List1_Click(0) before going on
+  // Rows a and b are given in combination 0 already: this changes nothing, as the load always did.
   for (int i = 0; i < 2; ++i) {
     Check1[i]->setChecked(true);
     Text2[i]->setReadOnly(false);
@@ -219,7 +177,7 @@ void Tessorin::Command1_Click(int index) {
 
 void Tessorin::ApplyCombination() {
   for (int i = 0; i < model::kQuantityCount; ++i) {
-    Check1[i]->setEnabled(false);
+    Check1[i]->setEnabled(false);  // built disabled already; the ticks are the program's alone
     Check1[i]->setChecked(false);
     Text2[i]->setText(QString());  // leaves nothing to undo, unlike clear()
     Text2[i]->setReadOnly(true);
@@ -238,14 +196,12 @@ void Tessorin::Calculate() {
   for (int i = 0; i < model::kQuantityCount; ++i) {
     rows[i] = {Check1[i]->isChecked(), Text2[i]->text().toStdString()};
   }
-  try {
-    const std::optional<model::Texts> texts = model::Calculate(index, rows, settings_);
-    if (!texts) return;
-    for (int i = 0; i < model::kQuantityCount; ++i) Text2[i]->setText(QString::fromStdString((*texts)[i]));
-    ShowWorking(::window::Explanations(index, rows, settings_));
-  } catch (const runtime::ArithmeticError& error) {
-    const ::window::Message message = ::window::MessageFor(index, error.kind(), rows, settings_);
-    report_(Q(message.title), Q(message.text));
+  const ::window::Outcome outcome = ::window::Press(index, rows, settings_);
+  if (outcome.kind == ::window::Outcome::Kind::Failed) {
+    report_(Q(outcome.message.title), Q(outcome.message.text));
+  } else if (outcome.kind == ::window::Outcome::Kind::Solved) {
+    for (int i = 0; i < model::kQuantityCount; ++i) Text2[i]->setText(Q(outcome.texts[i]));
+    ShowWorking(outcome.explanations, outcome.descriptions);
   }
 }
 
@@ -258,7 +214,7 @@ void Tessorin::ClearValues() {
 // box shows its working to keyboard users.
 void Tessorin::ConnectWorking() {
   for (QLineEdit* box : Text2) {
-    connect(box, &QLineEdit::textChanged, this, [this] { ShowWorking({}); });
+    connect(box, &QLineEdit::textChanged, this, [this] { DropWorking(); });
     new QShortcut(
         QKeySequence(Qt::Key_F1), box,
         [box] { QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), box->toolTip(), box); },
@@ -266,12 +222,18 @@ void Tessorin::ConnectWorking() {
   }
 }
 
-void Tessorin::ShowWorking(const std::array<std::string, 6>& explanations) {
+void Tessorin::DropWorking() {
+  model::Texts own;
+  for (int i = 0; i < model::kQuantityCount; ++i) own[i] = ::window::BoxDescription(i, "");
+  ShowWorking({}, own);
+}
+
+void Tessorin::ShowWorking(const model::Texts& explanations, const model::Texts& descriptions) {
   for (int i = 0; i < model::kQuantityCount; ++i) {
     const QString tip = Q(explanations[i]);
     if (Text2[i]->toolTip() == tip) continue;  // spares screen readers a change that is none
     Text2[i]->setToolTip(tip);
-    Text2[i]->setAccessibleDescription(Q(::window::BoxDescription(i, explanations[i])));
+    Text2[i]->setAccessibleDescription(Q(descriptions[i]));
   }
 }
 

@@ -8,7 +8,9 @@
 #include <functional>
 #include <string>
 
+#include "model/solver.h"
 #include "runtime/regional_settings.h"
+#include "window/controls.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -43,12 +45,9 @@ class Tessorin : public QWidget {
   std::array<QPlainTextEdit*, 2> Text1{};
 
  private:
-  void BuildControls();
-  void BuildQuantityRows();
-  void ApplyColours();
-  void DescribeForScreenReaders();
+  QWidget* Make(const ::window::ControlSpec& spec);
+  void Build(const ::window::ControlSpec& spec);
   void SetTabOrder();
-  QWidget* ControlAt(int tabIndex) const;
 
   void Form_Load();
   void List1_Click(int index);
@@ -60,7 +59,8 @@ class Tessorin : public QWidget {
 
   // The working of the last calculation, on the value boxes as tooltips and descriptions.
   void ConnectWorking();
-  void ShowWorking(const std::array<std::string, 6>& explanations);
+  void ShowWorking(const model::Texts& explanations, const model::Texts& descriptions);
+  void DropWorking();
 
   runtime::RegionalSettings settings_;
   Reporter report_;

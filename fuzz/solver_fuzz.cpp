@@ -1,14 +1,14 @@
 // The whole calculation fed arbitrary combination indexes, ticks and texts: it gives nothing,
-// or six texts each with seven digits after the point, or raises the one error type; and its
-// working agrees, stopping with the same error or none.
+// or six texts each with seven digits after the point, or raises the one error type; and one
+// press of the button, with its working, agrees.
 #include <cstdlib>
 #include <string>
 
 #include "fuzz/settings.h"
 #include "model/combination.h"
 #include "model/solver.h"
-#include "model/working.h"
 #include "runtime/arithmetic_error.h"
+#include "window/press.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 4) return 0;
@@ -26,19 +26,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   for (std::size_t i = 0; i < rows.size(); ++i) rows[i].ticked = (ticks >> i) & 1;
 
-  const auto working = model::WorkOut(index, rows, settings);
+  // One press gives what the plain calculation gives: the same texts, or the same error.
+  const window::Outcome press = window::Press(index, rows, settings);
   try {
     const auto texts = model::Calculate(index, rows, settings);
-    if (model::IsCombination(index) && texts.has_value() != working.has_value()) std::abort();
-    if (working && working->error) std::abort();
+    if (texts.has_value() != (press.kind == window::Outcome::Kind::Solved)) std::abort();
     if (!texts) return 0;
+    if (*texts != press.texts) std::abort();
     for (const std::string& t : *texts) {
       const std::size_t point = t.rfind(settings.decimalSymbol);
       if (point == std::string::npos) std::abort();
       if (t.find("inf") != std::string::npos || t.find("nan") != std::string::npos) std::abort();
     }
   } catch (const runtime::ArithmeticError& e) {
-    if (model::IsCombination(index) && (!working || working->error != e.kind())) std::abort();
+    if (press.kind != window::Outcome::Kind::Failed || press.error != e.kind()) std::abort();
   }
   return 0;
 }

@@ -134,13 +134,13 @@ WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& setting
   const double magnitude = std::fabs(value);
   std::string plain, power;
   if (magnitude != 0 && (magnitude < 1e-7 || magnitude >= 1e15)) {
-    const std::string text = runtime::FormatScientific(value, 7);
+    const std::string text = runtime::FormatScientific(value, kDecimals);
     const std::size_t e = text.find('e');
     const int exponent = std::stoi(text.substr(e + 1));
     plain = DropTrailingZeros(std::string_view(text).substr(0, e)) + "e" + std::to_string(exponent);
     power = "·10" + Superscript(exponent);
   } else {
-    plain = DropTrailingZeros(runtime::FormatNumber(value, 7, runtime::CSettings()));
+    plain = DropTrailingZeros(runtime::FormatNumber(value, kDecimals, runtime::CSettings()));
   }
 
   std::string text;
@@ -155,24 +155,10 @@ WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& setting
   return {text + power, Rounded(plain, value)};
 }
 
-std::optional<Working> WorkOut(int index, const Rows& rows, const runtime::RegionalSettings& settings) {
-  if (!IsCombination(index)) return std::nullopt;
+Working WorkOut(int index, const Progress& run, std::optional<runtime::ErrorKind> error,
+                const runtime::RegionalSettings& settings) {
   Working w;
-  std::optional<Measures> read;
-  try {
-    read = ReadGiven(rows, settings);
-  } catch (const runtime::ArithmeticError& e) {
-    w.error = e.kind();
-    return w;
-  }
-  if (!read) return std::nullopt;
-
-  Progress run;
-  try {
-    RunFormulas(index, *read, run);
-  } catch (const runtime::ArithmeticError& e) {
-    w.error = e.kind();
-  }
+  w.error = error;
   for (Quantity q : kCombinations[static_cast<std::size_t>(index)].given) {
     const WrittenNumber n = WriteNumber(run.terms[q], settings);
     w.given[q] = std::string(kLetters[q]) + (n.rounded ? " ≈ " : " = ") + n.text;

@@ -28,9 +28,11 @@ struct Working {
   std::string failed;
 };
 
-// The working of Calculate for combination `index` and these rows: nothing where Calculate does
-// nothing (a ticked value not greater than zero) or computes nothing (no such combination).
-std::optional<Working> WorkOut(int index, const Rows& rows, const runtime::RegionalSettings& settings);
+// The working of a run of combination `index`'s formula set (which must name one), as the run
+// left it: finished, or stopped at a step by `error`. It writes out the run's own numbers and runs
+// nothing again.
+Working WorkOut(int index, const Progress& run, std::optional<runtime::ErrorKind> error,
+                const runtime::RegionalSettings& settings);
 
 // A number as the working writes it: the regional decimal symbol, up to seven decimals with the
 // trailing zeros dropped, no digit grouping, the minus sign −, and a power of ten for a number

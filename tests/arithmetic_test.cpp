@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 #include "error_kind.h"
-#include <limits>
 
 namespace runtime {
 namespace {

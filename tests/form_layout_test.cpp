@@ -7,10 +7,13 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QtTest>
 
-#include "window/texts.h"
+#include "form/colours.h"
+#include "model/combination.h"
+#include "window/controls.h"
 #include "window_driver.h"
 
 using form::Tessorin;
@@ -19,11 +22,6 @@ class FormLayoutTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<Tessorin> window_;
-
-  static QColor CentreColour(QWidget* widget) {
-    const QImage image = widget->grab().toImage();
-    return image.pixelColor(image.width() / 2, image.height() / 2 + 8);
-  }
 
   // The darkest pixel where a check box draws its caption.
   static QColor DarkestInk(QCheckBox* box) {
@@ -61,40 +59,54 @@ class FormLayoutTest : public QObject {
     QCOMPARE(w.Text2[5]->font(), w.font());
   }
 
-  void controlsStandWhereTheLayoutSays_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    QTest::newRow("title") << "Label1_0" << QRect(16, 0, 449, 25);
-    QTest::newRow("heading") << "Label1_1" << QRect(16, 40, 81, 25);
-    QTest::newRow("list") << "List1_0" << QRect(16, 64, 81, 137);
-    QTest::newRow("frame") << "Frame1" << QRect(112, 32, 153, 177);
-    QTest::newRow("picture") << "Picture1" << QRect(280, 32, 187, 201);
-    QTest::newRow("calculate") << "Command1_0" << QRect(16, 216, 89, 25);
-    QTest::newRow("clear") << "Command1_1" << QRect(144, 216, 89, 25);
-    QTest::newRow("assignment") << "Text1_0" << QRect(8, 248, 457, 169);
-    QTest::newRow("aphorism") << "Text1_1" << QRect(40, 312, 449, 121);
-    QTest::newRow("tick a") << "Check1_0" << QRect(8, 24, 41, 27);
-    QTest::newRow("box S") << "Text2_5" << QRect(56, 144, 89, 27);
-  }
-  void controlsStandWhereTheLayoutSays() {
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    auto* widget = window_->findChild<QWidget*>(name);
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), rect);
+  // What a control shows as its caption or content.
+  static QString Shown(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) return text->toPlainText();
+    return {};
   }
 
+  // Every control of the table stands where it says, shows what it says and is named as it says;
+  // a changed place or word in the table changes the window.
+  void controlsAreBuiltFromTheTable() {
+    const auto& controls = window::Controls();
+    QCOMPARE(window_->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^[A-Z]"))).size(),
+             qsizetype(controls.size()));
+    for (const window::ControlSpec& spec : controls) {
+      const QString name = QString::fromStdString(window::ObjectName(spec));
+      auto* widget = window_->findChild<QWidget*>(name);
+      QVERIFY2(widget, qPrintable(name));
+      QCOMPARE(widget->geometry(), QRect(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height));
+      QCOMPARE(widget->parentWidget(),
+               spec.InFrame() ? window_->Frame1 : static_cast<QWidget*>(window_.get()));
+      QCOMPARE(widget->isVisible(), spec.visible);
+      QCOMPARE(widget->accessibleName(), QString::fromStdString(spec.name));
+      QCOMPARE(Shown(widget),
+               QString::fromStdString(spec.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+  }
+
+  // The colours as they are drawn: each control's own, the window's around them, and a disabled
+  // tick's letter in the normal text colour, not greyed out.
   void coloursShow() {
     Tessorin& w = *window_;
-    QCOMPARE(CentreColour(w.Command1[0]), QColor(0, 255, 0));
-    QCOMPARE(CentreColour(w.Command1[1]), QColor(255, 0, 0));
+    for (const window::ControlSpec& spec : window::Controls()) {
+      if (!spec.background) continue;
+      auto* widget = w.findChild<QWidget*>(QString::fromStdString(window::ObjectName(spec)));
+      const QImage image = widget->grab().toImage();
+      const qreal dpr = image.devicePixelRatio();
+      // a button's face below its caption; elsewhere the top right corner, clear of any text
+      const QPointF at = qobject_cast<QPushButton*>(widget)
+                             ? QPointF(widget->width() / 2, widget->height() / 2 + 8)
+                             : QPointF(widget->width() - 2, 2);
+      QVERIFY2(image.pixelColor((at * dpr).toPoint()) == QColor(form::colours::ToQRgb(*spec.background)),
+               qPrintable(widget->objectName()));
+    }
     const QImage window = w.grab().toImage();
-    const qreal dpr = window.devicePixelRatio();
-    QCOMPARE(window.pixelColor((QPointF(4, 100) * dpr).toPoint()), QColor(192, 192, 255));
-    QCOMPARE(window.pixelColor((QPointF(18, 2) * dpr).toPoint()), QColor(255, 192, 128));
-    const QImage tick = w.Check1[3]->grab().toImage();
-    QCOMPARE(tick.pixelColor(tick.width() - 2, 2), QColor(128, 128, 255));
-    // A disabled tick's letter is drawn in the normal text colour, not greyed out.
+    QCOMPARE(window.pixelColor((QPointF(4, 100) * window.devicePixelRatio()).toPoint()),
+             QColor(form::colours::ToQRgb(window::kForm.background)));
     for (QCheckBox* box : w.Check1) {
       const QColor ink = DarkestInk(box), text = box->palette().color(QPalette::Active, QPalette::WindowText);
       QVERIFY2(qAbs(qGray(ink.rgb()) - qGray(text.rgb())) < 16, qPrintable(ink.name()));
@@ -103,28 +115,12 @@ class FormLayoutTest : public QObject {
 
   void texts() {
     Tessorin& w = *window_;
-    QCOMPARE(w.Label1[0]->text(), QStringLiteral("Математика - равнобедрен трапец, основи, лице"));
-    QCOMPARE(w.Label1[1]->text(), QStringLiteral("Дадени:"));
-    QCOMPARE(w.Frame1->title(), QStringLiteral("Размери"));
-    QCOMPARE(w.Command1[0]->text(), QStringLiteral("Изчисли"));
-    QCOMPARE(w.Command1[1]->text(), QStringLiteral("Изчисти"));
-    QStringList items;
-    for (int i = 0; i < w.List1->count(); ++i) items << w.List1->item(i)->text();
-    QCOMPARE(items.join(' '),
-             QStringLiteral("a,b,c a,b,h a,c,h b,c,h P,a,b P,a,c P,b,c P,b,h S,a,c S,a,h S,b,h S,c,h"));
-    QString letters;
-    for (QCheckBox* tick : w.Check1) letters += tick->text();
-    QCOMPARE(letters, QStringLiteral("abchPS"));
-
-    const QString aphorism = QString::fromUtf8(window::texts::kAphorism);
-    QCOMPARE(aphorism.size(), 118);
-    QVERIFY(!w.Text1[1]->isVisible());
-    const QStringList lines = QString::fromUtf8(window::texts::kAssignment).split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 18);  // seventeen lines, each ending in CR LF
-    QVERIFY(lines[3].endsWith(' ') && lines[4].endsWith(' '));
-    QCOMPARE(lines[1], QStringLiteral("Тема на проекта: Математика - равнобедрен трапец, основи, лице."));
-    QCOMPARE(lines[16], QStringLiteral("Пример: a=8, b=5, c=2 Изход h=4, P=20, S=20"));
-    QCOMPARE(w.Text1[0]->blockCount(), 18);
+    QCOMPARE(w.List1->count(), model::kCombinationCount);
+    for (int i = 0; i < w.List1->count(); ++i) {
+      QCOMPARE(w.List1->item(i)->text().toStdString(), std::string(model::kCombinations[i].label));
+    }
+    QCOMPARE(QString::fromUtf8(window::texts::kAphorism).size(), 118);
+    QCOMPARE(w.Text1[0]->blockCount(), 18);  // seventeen lines, each ending in CR LF
   }
 
   void theAssignmentIsReadOnlyButScrollsAndSelects() {
@@ -140,10 +136,21 @@ class FormLayoutTest : public QObject {
     QCOMPARE(text->textCursor().selectedText().size(), before.size());
   }
 
+  // Tab visits the controls that take the focus in the order of their tab indexes, and the value
+  // box of S only after the picture.
   void tabVisitsTheControlsInOrder() {
     Tessorin& w = *window_;
-    const QList<QWidget*> expected{w.Text2[0],    w.Text2[1],    w.Text2[2], w.Text2[3], w.Text2[4], w.List1,
-                                   w.Command1[0], w.Command1[1], w.Picture1, w.Text2[5], w.Text1[0]};
+    std::vector<window::ControlSpec> order = window::Controls();
+    std::stable_sort(order.begin(), order.end(), [](auto& x, auto& y) { return x.tabIndex < y.tabIndex; });
+    QList<QWidget*> expected;
+    for (const window::ControlSpec& spec : order) {
+      auto* widget = w.findChild<QWidget*>(QString::fromStdString(window::ObjectName(spec)));
+      if (widget->isVisible() && widget->isEnabled() && widget->focusPolicy() & Qt::TabFocus)
+        expected << widget;
+    }
+    QCOMPARE(expected.indexOf(w.Text2[5]), expected.indexOf(w.Picture1) + 1);
+    QCOMPARE(expected.indexOf(w.List1), expected.indexOf(w.Text2[4]) + 1);
+    expected << expected.takeFirst();  // round to the start
     QCOMPARE(QApplication::focusWidget(), w.Text1[0]);
     for (QWidget* next : expected) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -152,7 +159,7 @@ class FormLayoutTest : public QObject {
   }
 
   void theDrawingAndTheIcon() {
-    QImageReader drawing(QStringLiteral(":/form/trapezoid.jpg"));
+    QImageReader drawing(QStringLiteral(TRAPEZOID_IMAGES "/trapezoid.jpg"));
     QCOMPARE(drawing.format(), QByteArray("jpeg"));
     const QImage picture = drawing.read();
     QCOMPARE(picture.size(), QSize(183, 197));
@@ -167,7 +174,7 @@ class FormLayoutTest : public QObject {
                                            : picture)
                  .convertToFormat(QImage::Format_Grayscale8));
 
-    const QImage icon(QStringLiteral(":/form/hamburger.ico"));
+    const QImage icon(QStringLiteral(TRAPEZOID_IMAGES "/hamburger.ico"));
     QCOMPARE(icon.size(), QSize(32, 32));
     QVERIFY(icon.hasAlphaChannel());
     QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);

@@ -8,16 +8,12 @@
 
 #include "runtime/arithmetic_error.h"
 #include "runtime/val.h"
+#include "settings.h"
 
 namespace runtime {
 namespace {
 
-RegionalSettings Bulgarian() {
-  RegionalSettings s;
-  s.decimalSymbol = ",";
-  s.groupSymbol = "\u00A0";
-  return s;
-}
+using test_settings::Bulgarian;
 
 struct Case {
   double value;

@@ -17,8 +17,7 @@
 #include "runtime/format_number.h"
 #include "runtime/qt/locale_settings.h"
 #include "web/json.h"
-#include "window/messages.h"
-#include "window/working.h"
+#include "window/press.h"
 
 namespace {
 
@@ -59,24 +58,19 @@ std::string SixJson(const model::Texts& six) {
   return out + "]";
 }
 
-// The outcome as the page's binding reports it: the texts with each box's working and accessible
-// description, or the message with the step that failed.
+// The outcome of one press as the page's binding reports it: the texts with each box's working and
+// accessible description, or the message with the step that failed.
 std::string OutcomeJson(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
-  try {
-    const std::optional<model::Texts> texts = model::Calculate(index, rows, settings);
-    if (!texts) return "{}";
-    const model::Texts explanations = window::Explanations(index, rows, settings);
-    model::Texts descriptions;
-    for (int i = 0; i < model::kQuantityCount; ++i) {
-      descriptions[i] = window::BoxDescription(i, explanations[i]);
-    }
-    return "{\"texts\": " + SixJson(*texts) + ", \"explanations\": " + SixJson(explanations) +
-           ", \"descriptions\": " + SixJson(descriptions) + '}';
-  } catch (const runtime::ArithmeticError& error) {
-    const window::Message m = window::MessageFor(index, error.kind(), rows, settings);
-    return "{\"kind\": " + std::to_string(static_cast<int>(error.kind())) + ", \"title\": " + Json(m.title) +
-           ", \"text\": " + Json(m.text) + '}';
+  const window::Outcome o = window::Press(index, rows, settings);
+  switch (o.kind) {
+    case window::Outcome::Kind::Nothing: return "{}";
+    case window::Outcome::Kind::Solved:
+      return "{\"texts\": " + SixJson(o.texts) + ", \"explanations\": " + SixJson(o.explanations) +
+             ", \"descriptions\": " + SixJson(o.descriptions) + '}';
+    case window::Outcome::Kind::Failed: break;
   }
+  return "{\"kind\": " + std::to_string(static_cast<int>(*o.error)) +
+         ", \"title\": " + Json(o.message.title) + ", \"text\": " + Json(o.message.text) + '}';
 }
 
 const char* const kEdgeTexts[] = {

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "model/combination.h"
 #include "error_kind.h"
+#include "model/combination.h"
+#include "settings.h"
 
 namespace model {
 namespace {
@@ -129,9 +130,7 @@ TEST(Solver, AnIndexOutsideTheListFormatsSixZeros) {
 }
 
 TEST(Solver, WritesBackInTheRegionalFormat) {
-  runtime::RegionalSettings bg;
-  bg.decimalSymbol = ",";
-  bg.groupSymbol = "\u00A0";
+  const runtime::RegionalSettings bg = test_settings::Bulgarian();
   const auto first = Calculate(2, RowsFor(2, {"2,5", "", "1,5", "1000", "", ""}), bg);
   ASSERT_TRUE(first);
   EXPECT_EQ((*first)[0], "2,5000000");

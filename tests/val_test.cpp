@@ -5,18 +5,14 @@
 #include <cmath>
 
 #include "error_kind.h"
+#include "settings.h"
 
 namespace runtime {
 namespace {
 
-RegionalSettings Bulgarian() {
-  RegionalSettings s;
-  s.decimalSymbol = ",";
-  s.groupSymbol = "\u00A0";
-  return s;
-}
+using test_settings::Bulgarian;
 
-RegionalSettings English() { return RegionalSettings{}; }
+using test_settings::English;
 
 struct Case {
   const char* text;
@@ -99,6 +95,7 @@ TEST(Val, SkipsTheGroupSymbolBeforeAFullGroup) {
       {"0,125", 0, 0, 0.125, 0, 0.125},
       {",234", 0, 0, 0.234, 0, 0.234},
       {"1.5,000", 1.5, 1.5, 1.5, 1.5, 1.5},
+      {"1.5,123", 1.5, 1.5, 1.5, 1.5, 1.5},  // no group after the decimal point
       {"1,234e2", 123400, 1, 123.4, 1, 123.4},
       {"1’234.5", 1, 1, 1, 1234.5, 1},
       {"1.234,5", 1.234, 1.234, 1.234, 1.234, 1.234},

@@ -7,19 +7,14 @@
 #include <algorithm>
 
 #include "model/combination.h"
-#include "window/messages.h"
+#include "settings.h"
+#include "window/press.h"
 
 namespace {
 
 using model::Rows;
 
-runtime::RegionalSettings Bulgarian() {
-  runtime::RegionalSettings s;
-  s.decimalSymbol = ",";
-  s.groupSymbol = "\u00A0";
-  return s;
-}
-const runtime::RegionalSettings kC = runtime::CSettings(), kBg = Bulgarian();
+const runtime::RegionalSettings kC = runtime::CSettings(), kBg = test_settings::Bulgarian();
 
 // The given rows of `index` hold `given`, in ascending index order; `ticked` false leaves every
 // row unticked, which the window never does.
@@ -120,25 +115,24 @@ TEST(Working, EveryStepWithItsNumbersOrTheStepThatFails) {
   for (const Case& c : kCases) {
     for (const runtime::RegionalSettings* s : {&kC, &kBg}) {
       if (c.settings && c.settings != s) continue;
-      const Rows rows = GivenRows(c.index, c.given, c.ticked);
-      const std::string working = window::Working(c.index, rows, *s);
-      const std::string failing = window::FailingStep(c.index, rows, *s);
+      const window::Outcome press = window::Press(c.index, GivenRows(c.index, c.given, c.ticked), *s);
+      const std::string& working = press.working;
       SCOPED_TRACE(working);
       if (!c.fails) {
+        EXPECT_EQ(press.kind, window::Outcome::Kind::Solved);
         EXPECT_EQ(working, c.working);
-        EXPECT_EQ(failing, "");
         continue;
       }
+      ASSERT_EQ(press.kind, window::Outcome::Kind::Failed);
       EXPECT_EQ(working.substr(0, std::string_view(c.working).size()), c.working);
+      // The error message adds the failing step, and why, after its own text.
+      const std::string own = window::MessageFor(c.index, *press.error).text + "\n\n";
+      ASSERT_EQ(press.message.text.substr(0, own.size()), own);
+      const std::string failing = press.message.text.substr(own.size());
       EXPECT_EQ(working.substr(working.size() - failing.size()), failing);
       EXPECT_EQ(std::count(failing.begin(), failing.end(), '\n'), 1);
-      // The error message adds the failing step after its own text.
-      const window::Message message =
-          window::MessageFor(c.index, runtime::ErrorKind::InvalidArgument, rows, *s);
-      EXPECT_EQ(message.text,
-                window::MessageFor(c.index, runtime::ErrorKind::InvalidArgument).text + "\n\n" + failing);
-      // The boxes explain nothing: Calculate writes no numbers.
-      for (const std::string& e : window::Explanations(c.index, rows, *s)) EXPECT_EQ(e, "");
+      // The boxes explain nothing: no numbers are written.
+      for (const std::string& e : press.explanations) EXPECT_EQ(e, "");
     }
   }
 }
@@ -149,12 +143,12 @@ TEST(Working, EachBoxExplainsItsOwnMeasure) {
       "a = 8 — дадено", "b = 5 — дадено",
       "c = 2 — дадено", HALF_DIFFERENCE "\n" H_FROM_LEG,
       EXAMPLE_P,        HALF_DIFFERENCE "\n" H_FROM_LEG "\n" EXAMPLE_S};
-  EXPECT_EQ(window::Explanations(0, rows, kC), expected);
-  EXPECT_EQ(window::Explanation(0, rows, kC, 4), EXAMPLE_P);
-  // Nothing where Calculate does nothing.
-  EXPECT_EQ(window::Working(0, GivenRows(0, {"8", "0", "2"}), kC), "");
-  EXPECT_EQ(window::Explanation(0, GivenRows(0, {"8", "0", "2"}), kC, 3), "");
-  EXPECT_EQ(window::Working(12, rows, kC), "");
+  const window::Outcome press = window::Press(0, rows, kC);
+  EXPECT_EQ(press.explanations, expected);
+  EXPECT_EQ(press.descriptions[4], window::BoxDescription(4, EXAMPLE_P));
+  // Nothing where Calculate does nothing, or computes nothing.
+  EXPECT_EQ(window::Press(0, GivenRows(0, {"8", "0", "2"}), kC).kind, window::Outcome::Kind::Nothing);
+  EXPECT_EQ(window::Press(12, rows, kC).working, "");
 }
 
 }  // namespace

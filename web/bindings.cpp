@@ -1,51 +1,34 @@
-// What the page asks of the WebAssembly core: one calculation, with its outcome told apart as
-// nothing (invalid input), six texts, or an arithmetic error with the message the window shows
-// (the failing step included); and, after six texts were written, what each box explains.
+// What the page asks of the WebAssembly core: one press of «Изчисли», converted for JavaScript:
+// nothing (invalid input), six texts with what each box explains, or an arithmetic error with the
+// message the window shows (the failing step included).
 #include <emscripten/bind.h>
 
-#include "model/solver.h"
-#include "runtime/arithmetic_error.h"
-#include "window/messages.h"
-#include "window/working.h"
+#include "window/press.h"
 
 namespace {
 
 struct Outcome {
   bool solved = false;  // six texts were made
   bool failed = false;  // an arithmetic error was met; kind, title and text say which
-  model::Texts texts;
+  model::Texts texts, explanations, descriptions;
+  std::string working;  // every step, one a line
   runtime::ErrorKind kind = runtime::ErrorKind::InvalidArgument;
   std::string title, text;
 };
 
 Outcome Calculate(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
-  Outcome outcome;
-  try {
-    if (std::optional<model::Texts> texts = model::Calculate(index, rows, settings)) {
-      outcome.solved = true;
-      outcome.texts = std::move(*texts);
-    }
-  } catch (const runtime::ArithmeticError& error) {
-    const window::Message message = window::MessageFor(index, error.kind(), rows, settings);
-    outcome.failed = true;
-    outcome.kind = error.kind();
-    outcome.title = message.title;
-    outcome.text = message.text;
-  }
-  return outcome;
-}
-
-struct Working {
-  model::Texts explanations;  // what each box explains of its measure
-  model::Texts descriptions;  // each box's accessible description with its explanation
-};
-
-Working WorkingOf(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
-  Working working{window::Explanations(index, rows, settings), {}};
-  for (int i = 0; i < model::kQuantityCount; ++i) {
-    working.descriptions[i] = window::BoxDescription(i, working.explanations[i]);
-  }
-  return working;
+  window::Outcome press = window::Press(index, rows, settings);
+  Outcome out;
+  out.solved = press.kind == window::Outcome::Kind::Solved;
+  out.failed = press.kind == window::Outcome::Kind::Failed;
+  out.texts = std::move(press.texts);
+  out.explanations = std::move(press.explanations);
+  out.descriptions = std::move(press.descriptions);
+  out.working = std::move(press.working);
+  out.kind = press.error.value_or(out.kind);
+  out.title = std::move(press.message.title);
+  out.text = std::move(press.message.text);
+  return out;
 }
 
 // A JavaScript array of the six rows, or of the six texts.
@@ -87,13 +70,12 @@ EMSCRIPTEN_BINDINGS(trapezoid) {
       .field("solved", &Outcome::solved)
       .field("failed", &Outcome::failed)
       .field("texts", &Outcome::texts)
+      .field("explanations", &Outcome::explanations)
+      .field("descriptions", &Outcome::descriptions)
+      .field("working", &Outcome::working)
       .field("kind", &Outcome::kind)
       .field("title", &Outcome::title)
       .field("text", &Outcome::text);
-  value_object<Working>("Working")
-      .field("explanations", &Working::explanations)
-      .field("descriptions", &Working::descriptions);
   emscripten::function("calculate", &Calculate);
-  emscripten::function("working", &WorkingOf);
   emscripten::function("defaultSettings", &DefaultSettings);
 }

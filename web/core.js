@@ -11,12 +11,10 @@ addEventListener("load", load, { once: true });
 // Settles once the core can calculate.
 export const ready = () => load().then(() => undefined);
 
-// The outcome of one calculation: {solved, texts, explanations, descriptions} for six texts with
+// The outcome of one press: {solved, texts, explanations, descriptions, working} for six texts with
 // what each box explains, {failed, title, text} for an arithmetic error with the message to show,
 // neither for invalid input.
 export async function calculate(index, rows, numberFormat) {
   const module = await load();
-  const settings = { ...module.defaultSettings(), ...numberFormat };
-  const outcome = module.calculate(index, rows, settings);
-  return outcome.solved ? { ...outcome, ...module.working(index, rows, settings) } : outcome;
+  return module.calculate(index, rows, { ...module.defaultSettings(), ...numberFormat });
 }

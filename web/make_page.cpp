@@ -13,16 +13,23 @@
 
 #include "model/combination.h"
 #include "web/json.h"
-#include "web/page_entries.h"
-#include "window/colours.h"
+#include "window/controls.h"
 #include "window/describe.h"
-#include "window/texts.h"
 
 namespace {
 
-using namespace web;
+using web::Json;
+using Entry = window::ControlSpec;
 namespace layout = window::layout;
 namespace texts = window::texts;
+
+std::string Id(const Entry& e) { return window::ObjectName(e); }
+
+// The element whose box is the control's rectangle: a tick's label holds its box and letter.
+std::string Selector(const Entry& e) {
+  if (e.control == layout::Control::Check1) return "label[for=\"" + Id(e) + "\"]";
+  return '#' + Id(e);
+}
 
 std::string Html(std::string_view text) {
   std::string out;
@@ -52,7 +59,7 @@ std::string Spoken(const Entry& e, std::string_view shown = {}) {
   return out + " aria-description=\"" + Html(e.description) + '"';
 }
 
-std::string Focus(const Entry& e) { return " tabindex=\"" + std::to_string(TabIndex(e) + 1) + '"'; }
+std::string Focus(const Entry& e) { return " tabindex=\"" + std::to_string(e.tabIndex + 1) + '"'; }
 
 void WriteList(std::ostream& out, const Entry& e) {
   out << "<select id=\"" << Id(e) << "\" size=\"" << model::kCombinationCount << '"' << Focus(e) << Spoken(e)
@@ -78,7 +85,7 @@ void WriteRow(std::ostream& out, const Entry& tick, const Entry& box) {
       << Spoken(box) << ">\n";
 }
 
-void WriteControl(std::ostream& out, const std::vector<Entry>& all, const Entry& e) {
+void WriteControl(std::ostream& out, const Entry& e) {
   const std::string id = Id(e);
   switch (e.control) {
     case layout::Control::Label1: {
@@ -92,7 +99,8 @@ void WriteControl(std::ostream& out, const std::vector<Entry>& all, const Entry&
       out << "<fieldset id=\"" << id << '"' << Spoken(e, e.text) << ">\n<legend>" << Html(e.text)
           << "</legend>\n";
       for (int row = 0; row < model::kQuantityCount; ++row) {
-        WriteRow(out, Find(all, layout::Control::Check1, row), Find(all, layout::Control::Text2, row));
+        WriteRow(out, window::ControlOf(layout::Control::Check1, row),
+                 window::ControlOf(layout::Control::Text2, row));
       }
       out << "</fieldset>\n";
       break;
@@ -107,21 +115,21 @@ void WriteControl(std::ostream& out, const std::vector<Entry>& all, const Entry&
       break;
     case layout::Control::Text1:
       out << "<textarea id=\"" << id << '"' << Focus(e) << " readonly"
-          << (e.element == 0 ? " autofocus" : " hidden") << Spoken(e) << '>' << Html(e.text)
-          << "</textarea>\n";
+          << (e.visible ? " autofocus" : " hidden") << Spoken(e) << '>' << Html(e.text) << "</textarea>\n";
       break;
     case layout::Control::Check1:
     case layout::Control::Text2: break;  // inside the frame
   }
 }
 
-std::string Page(const std::vector<Entry>& all, const std::string& style, const std::string& touchIcon) {
+std::string Page(const std::string& style, const std::string& touchIcon) {
+  const window::FormSpec& form = window::kForm;
   std::ostringstream out;
   out << "<!doctype html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
       << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-      << "<title>" << Html(texts::kCaption) << "</title>\n"
-      << "<meta name=\"description\" content=\"" << Html(texts::kWindowAccessible.description) << "\">\n"
-      << "<meta name=\"theme-color\" content=\"" << Hex(window::colours::kWindow) << "\">\n"
+      << "<title>" << Html(form.caption) << "</title>\n"
+      << "<meta name=\"description\" content=\"" << Html(form.accessible.description) << "\">\n"
+      << "<meta name=\"theme-color\" content=\"" << Hex(form.background) << "\">\n"
       << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
       << "<link rel=\"icon\" href=\"icons/scalable.svg\" type=\"image/svg+xml\">\n"
       << "<link rel=\"apple-touch-icon\" href=\"" << touchIcon << "\">\n"
@@ -129,9 +137,9 @@ std::string Page(const std::vector<Entry>& all, const std::string& style, const 
       << style << "</style>\n"
       << "<script type=\"module\" src=\"behaviour.js\"></script>\n"
       << "<script type=\"module\" src=\"offline.js\"></script>\n</head>\n<body>\n"
-      << "<main id=\"Tessorin\" aria-label=\"" << Html(texts::kWindowAccessible.name)
-      << "\" aria-description=\"" << Html(texts::kWindowAccessible.description) << "\">\n";
-  for (const Entry& e : all) WriteControl(out, all, e);
+      << "<main id=\"Tessorin\" aria-label=\"" << Html(form.accessible.name) << "\" aria-description=\""
+      << Html(form.accessible.description) << "\">\n";
+  for (const Entry& e : window::Controls()) WriteControl(out, e);
   out << "</main>\n<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" "
          "aria-describedby=\"MessageText\">\n"
       << "<h2 id=\"MessageTitle\"></h2>\n<p id=\"MessageText\"></p>\n"
@@ -145,30 +153,31 @@ std::string Box(const layout::Rect& r) {
          "px;width:" + std::to_string(r.width) + "px;height:" + std::to_string(r.height) + "px";
 }
 
-std::string Styles(const std::vector<Entry>& all) {
-  namespace colours = window::colours;
+std::string Styles() {
+  const window::FormSpec& form = window::kForm;
   std::ostringstream out;
-  out << "html,#Tessorin,#Frame1 legend{background:" << Hex(colours::kWindow) << "}\n"
-      << "#Tessorin{width:" << layout::kClientWidth << "px;height:" << layout::kClientHeight << "px}\n"
-      << "#Tessorin,#Message,#Working{font:" << layout::kFontPoints << "pt \"" << layout::kFontFamily
+  out << "html,#Tessorin{background:" << Hex(form.background) << "}\n"
+      << "#Tessorin{width:" << form.width << "px;height:" << form.height << "px}\n"
+      << "#Tessorin,#Message,#Working{font:" << form.fontPoints << "pt \"" << form.fontFamily
       << "\",\"Liberation Serif\",serif}\n";
-  for (const Entry& e : all) out << Selector(e) << '{' << Box(e.local) << "}\n";
-  out << "#Label1_0,#Label1_1{background:" << Hex(colours::kHeading) << "}\n"
-      << "#Frame1 label{background:" << Hex(colours::kTick) << "}\n"
-      << "#Command1_0{background:" << Hex(colours::kCalculate) << "}\n"
-      << "#Command1_1{background:" << Hex(colours::kClear) << "}\n";
+  for (const Entry& e : window::Controls()) {
+    out << Selector(e) << '{' << Box(e.rect);
+    if (e.background) out << ";background:" << Hex(*e.background);
+    out << "}\n";
+  }
   return out.str();
 }
 
 std::string Manifest(const std::vector<std::string>& icons) {
   std::ostringstream out;
-  out << "{\n  \"name\": " << Json(texts::kTitle)
-      << ",\n  \"short_name\": " << Json(texts::kWindowAccessible.name)
-      << ",\n  \"description\": " << Json(texts::kWindowAccessible.description)
+  const window::FormSpec& form = window::kForm;
+  out << "{\n  \"name\": " << Json(window::ControlOf(layout::Control::Label1, 0).text)
+      << ",\n  \"short_name\": " << Json(form.accessible.name)
+      << ",\n  \"description\": " << Json(form.accessible.description)
       << ",\n  \"lang\": \"bg\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n  \"display\": "
          "\"standalone\""
-      << ",\n  \"background_color\": \"" << Hex(window::colours::kWindow) << "\",\n  \"theme_color\": \""
-      << Hex(window::colours::kWindow) << "\",\n  \"icons\": [";
+      << ",\n  \"background_color\": \"" << Hex(form.background) << "\",\n  \"theme_color\": \""
+      << Hex(form.background) << "\",\n  \"icons\": [";
   for (const std::string& icon : icons) {
     const bool svg = icon.ends_with(".svg");
     const std::string size =
@@ -181,16 +190,19 @@ std::string Manifest(const std::vector<std::string>& icons) {
 }
 
 // For the browser tests: where each control stands in the window, its tab index and its words.
-std::string Description(const std::vector<Entry>& all) {
+std::string Description() {
+  const std::vector<Entry>& all = window::Controls();
   std::ostringstream out;
-  out << "{\"width\": " << layout::kClientWidth << ", \"height\": " << layout::kClientHeight
+  out << "{\"width\": " << window::kForm.width << ", \"height\": " << window::kForm.height
       << ", \"controls\": [";
   for (std::size_t i = 0; i < all.size(); ++i) {
     const Entry& e = all[i];
+    const layout::Rect r = e.InWindow();
     out << (i ? "," : "") << "\n {\"id\": " << Json(Id(e)) << ", \"box\": " << Json(Selector(e))
-        << ", \"left\": " << e.rect.left << ", \"top\": " << e.rect.top << ", \"width\": " << e.rect.width
-        << ", \"height\": " << e.rect.height << ", \"tabIndex\": " << TabIndex(e)
-        << ", \"name\": " << Json(e.name) << ", \"description\": " << Json(e.description) << "}";
+        << ", \"left\": " << r.left << ", \"top\": " << r.top << ", \"width\": " << r.width
+        << ", \"height\": " << r.height << ", \"tabIndex\": " << e.tabIndex << ", \"name\": " << Json(e.name)
+        << ", \"description\": " << Json(e.description) << ", \"text\": " << Json(e.text)
+        << ", \"background\": " << (e.background ? Json(Hex(*e.background)) : "null") << "}";
   }
   out << "\n]}\n";
   return out.str();
@@ -231,10 +243,9 @@ int main(int argc, char* argv[]) {
   }
   const std::string dir = std::string(argv[1]) + '/';
   const std::vector<std::string> icons(argv + 3, argv + argc);
-  const std::vector<Entry> all = Entries();
-  const std::string style = Read(argv[2]) + Styles(all);
-  const bool ok = Write(dir + "index.html", Page(all, style, LargestPng(icons))) &&
+  const std::string style = Read(argv[2]) + Styles();
+  const bool ok = Write(dir + "index.html", Page(style, LargestPng(icons))) &&
                   Write(dir + "manifest.webmanifest", Manifest(icons)) &&
-                  Write(dir + "window.json", Description(all));
+                  Write(dir + "window.json", Description());
   return ok ? 0 : 1;
 }

@@ -3,9 +3,7 @@
 
 #include <string>
 
-#include "model/solver.h"
 #include "runtime/arithmetic_error.h"
-#include "runtime/regional_settings.h"
 
 namespace window {
 
@@ -14,12 +12,8 @@ struct Message {
   std::string text;
 };
 
-// The message for an arithmetic error met while solving combination `index`.
+// The message for an arithmetic error met while solving combination `index`; the press adds the
+// step that failed.
 Message MessageFor(int index, runtime::ErrorKind kind);
-
-// The same message for an error met while calculating from `rows`, followed by the step that
-// failed, with its numbers, and why.
-Message MessageFor(int index, runtime::ErrorKind kind, const model::Rows& rows,
-                   const runtime::RegionalSettings& settings);
 
 }  // namespace window

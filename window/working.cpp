@@ -1,6 +1,5 @@
 #include "window/working.h"
 
-#include "model/working.h"
 #include "window/describe.h"
 #include "window/texts.h"
 
@@ -31,28 +30,17 @@ std::string Lines(const model::Working& w, unsigned which) {
 
 }  // namespace
 
-std::string Working(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
-  const std::optional<model::Working> w = model::WorkOut(index, rows, settings);
-  if (!w) return "";
-  const std::string why = Why(*w);
-  return Lines(*w, ~0u) + (why.empty() ? "" : "\n" + why);
+std::string Steps(const model::Working& w) {
+  const std::string why = Why(w);
+  return Lines(w, ~0u) + (why.empty() ? "" : "\n" + why);
 }
 
-std::array<std::string, model::kQuantityCount> Explanations(int index, const model::Rows& rows,
-                                                            const runtime::RegionalSettings& settings) {
-  std::array<std::string, model::kQuantityCount> boxes;
-  const std::optional<model::Working> w = model::WorkOut(index, rows, settings);
-  if (!w || w->error) return boxes;
+model::Texts Explanations(const model::Working& w) {
+  model::Texts boxes;
   for (std::size_t q = 0; q < boxes.size(); ++q) {
-    boxes[q] = w->given[q].empty() ? Lines(*w, w->leadsTo[q]) : w->given[q] + texts::kGivenMark;
+    boxes[q] = w.given[q].empty() ? Lines(w, w.leadsTo[q]) : w.given[q] + texts::kGivenMark;
   }
   return boxes;
-}
-
-std::string Explanation(int index, const model::Rows& rows, const runtime::RegionalSettings& settings,
-                        int quantity) {
-  if (quantity < 0 || quantity >= model::kQuantityCount) return "";
-  return Explanations(index, rows, settings)[static_cast<std::size_t>(quantity)];
 }
 
 std::string BoxDescription(int quantity, const std::string& explanation) {
@@ -60,11 +48,9 @@ std::string BoxDescription(int quantity, const std::string& explanation) {
   return explanation.empty() ? own : own + "\n" + explanation;
 }
 
-std::string FailingStep(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
-  const std::optional<model::Working> w = model::WorkOut(index, rows, settings);
-  if (!w) return "";
-  const std::string why = Why(*w);
-  return why.empty() ? "" : w->steps.back() + "\n" + why;
+std::string FailingStep(const model::Working& w) {
+  const std::string why = Why(w);
+  return why.empty() ? "" : w.steps.back() + "\n" + why;
 }
 
 }  // namespace window

@@ -1,0 +1,51 @@
+// A problem that travels by link: the address names a combination and its given values, and
+// anything else in it, however hostile, is ignored.
+import assert from "node:assert/strict";
+import { test } from "node:test";
+import { problemSearch, readProblem, typedForm } from "../../web/link.js";
+
+// The list's combinations: label and the rows it gives, as the page's list holds them.
+const combinations = [
+  { label: "a,b,c", rows: [0, 1, 2] },
+  { label: "P,b,h", rows: [1, 3, 4] },
+  { label: "S,c,h", rows: [2, 3, 5] },
+];
+
+test("an address names a combination by its list text and the values as a pupil types them", () => {
+  const cases = [
+    ["?given=P,b,h&P=20&b=5&h=4", { index: 1, values: { 1: "5", 3: "4", 4: "20" } }],
+    ["?given=P%2Cb%2Ch&b=8,5&h=4.25", { index: 1, values: { 1: "8,5", 3: "4.25" } }],
+    ["?locale=bg-BG&given=a,b,c&a=8&c=2", { index: 0, values: { 0: "8", 2: "2" } }],
+    // values of measures the combination does not give, and values that are no plain number
+    ["?given=S,c,h&a=8&c=1e99999&h=-4&S=12345678&P=3", { index: 2, values: {} }],
+    ["?given=S,c,h&c=<img src=x onerror=alert(1)>&h=1;2&S=0x10", { index: 2, values: {} }],
+    ["?given=S,c,h&c=%E2%80%AE5&h= 4&S=٣", { index: 2, values: {} }],
+    // no combination of the list
+    ["?given=<img src=x onerror=alert(1)>&a=1e99999", null],
+    ["?given=a,b,h&a=8", null],
+    ["?given=&a=8", null],
+    ["?a=8&b=5&c=2", null],
+    ["", null],
+  ];
+  for (const [search, expected] of cases) assert.deepEqual(readProblem(search, combinations), expected, search);
+});
+
+test("the address written after a calculation reads back as the same problem", () => {
+  const values = { 1: "5", 3: "4,5", 4: "20" };
+  const search = problemSearch("?locale=bg-BG&given=a,b,c&a=1", "P,b,h", values);
+  assert.equal(search, "?given=P,b,h&b=5&h=4,5&P=20&locale=bg-BG");
+  assert.deepEqual(readProblem(search, combinations), { index: 1, values });
+  assert.equal(problemSearch("", "a,b,c", { 0: "5cm", 1: "5" }), "?given=a,b,c&b=5");
+});
+
+test("a number the window wrote is named as a pupil types it", () => {
+  const cases = [
+    ["20,0000", "", "20"],
+    ["8.50000", "", "8.5"],
+    ["1\u00A0000,0000000", "\u00A0", "1000"],
+    ["1,000.50", ",", "1000.5"],
+    ["0,00000", "", "0"],
+    ["12", "", "12"],
+  ];
+  for (const [written, group, typed] of cases) assert.equal(typedForm(written, group), typed, written);
+});
