@@ -1,10 +1,11 @@
 // Driving the Windows window from the tests as a user would, through its controls' messages.
 #pragma once
 
+#include <windows.h>
+// Need windows.h first.
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include <memory>
 #include <string>

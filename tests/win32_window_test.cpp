@@ -3,9 +3,8 @@
 
 #include "model/combination.h"
 #include "tests/win32_driver.h"
-#include "win32/control_table.h"
-#include "window/messages.h"
-#include "window/working.h"
+#include "window/controls.h"
+#include "window/press.h"
 
 namespace {
 
@@ -135,8 +134,8 @@ TEST(Win32Window, ImpossibleShapeShowsTheMessageAndChangesNoBox) {
   EXPECT_EQ(BoxTexts(w), before);
   model::Rows rows;
   for (int i = 0; i < 6; ++i) rows[i] = {model::IsGiven(1, i), before[static_cast<std::size_t>(i)]};
-  const window::Message expected =
-      window::MessageFor(1, runtime::ErrorKind::InvalidArgument, rows, runtime::CSettings());
+  const window::Message expected = window::Press(1, rows, runtime::CSettings()).message;
+  EXPECT_NE(expected.text.find("√"), std::string::npos);  // the failing step is told too
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0], expected.title + "\n" + expected.text);
 }
@@ -171,7 +170,7 @@ TEST(Win32Window, WorkingAsTooltipsAndOnF1) {
     SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
     return win32::Utf8(text);
   };
-  const auto working = window::Explanations(0, rows, runtime::CSettings());
+  const auto working = window::Press(0, rows, runtime::CSettings()).explanations;
   for (int i = 0; i < 6; ++i) EXPECT_EQ(tip(i), working[static_cast<std::size_t>(i)]) << "row " << i;
   EXPECT_NE(tip(5).find("S ="), std::string::npos);
 
@@ -258,7 +257,7 @@ TEST(Win32Window, ShowsTheTablesColours) {
     ++checked;
   }
   EXPECT_EQ(checked, 11);
-  EXPECT_EQ(PixelAt(w.window->Handle(), 4, 100), rgb(window::colours::kWindow));
+  EXPECT_EQ(PixelAt(w.window->Handle(), 4, 100), rgb(window::kForm.background));
 }
 
 // On a screen of twice the density every place and size doubles.
@@ -269,8 +268,8 @@ TEST(Win32Window, ScalesWithTheScreensDensity) {
   SendMessageW(w.window->Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&frame));
   RECT client;
   GetClientRect(w.window->Handle(), &client);
-  EXPECT_EQ(client.right, 2 * window::layout::kClientWidth);
-  EXPECT_EQ(client.bottom, 2 * window::layout::kClientHeight);
+  EXPECT_EQ(client.right, 2 * window::kForm.width);
+  EXPECT_EQ(client.bottom, 2 * window::kForm.height);
   for (const window::ControlSpec& s : window::Controls()) {
     HWND control = w.Item(s.control, s.element);
     RECT r;

@@ -1,6 +1,7 @@
+#include <windows.h>
+// Need windows.h first.
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include "win32/locale_settings.h"
 #include "win32/tessorin.h"

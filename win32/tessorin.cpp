@@ -7,12 +7,10 @@
 
 #include "model/combination.h"
 #include "model/solver.h"
-#include "runtime/arithmetic_error.h"
 #include "win32/accessible.h"
 #include "win32/picture.h"
 #include "win32/wide.h"
-#include "window/messages.h"
-#include "window/working.h"
+#include "window/press.h"
 
 namespace win32 {
 
@@ -119,9 +117,7 @@ void Tessorin::OnCommand(int id, int code) {
       if (code == BN_CLICKED) Command1_Click(spec.element);
       break;
     case Control::Text2:
-      // Any change of a box drops the working, so that it never explains numbers the boxes no
-      // longer hold; Calculate shows it again after writing them.
-      if (code == EN_CHANGE) ShowWorking({});
+      if (code == EN_CHANGE) DropWorking();
       if (code == EN_KILLFOCUS) HideHelp();
       break;
     default: break;
@@ -169,14 +165,12 @@ void Tessorin::Calculate() {
   for (int i = 0; i < model::kQuantityCount; ++i) {
     rows[i] = {SendMessageW(check1_[i], BM_GETCHECK, 0, 0) == BST_CHECKED, BoxText(i)};
   }
-  try {
-    const std::optional<model::Texts> texts = model::Calculate(index, rows, settings_);
-    if (!texts) return;
-    for (int i = 0; i < model::kQuantityCount; ++i) SetBoxText(i, (*texts)[i]);
-    ShowWorking(window::Explanations(index, rows, settings_));
-  } catch (const runtime::ArithmeticError& error) {
-    const window::Message message = window::MessageFor(index, error.kind(), rows, settings_);
-    report_(window_, message.title, message.text);
+  const window::Outcome outcome = window::Press(index, rows, settings_);
+  if (outcome.kind == window::Outcome::Kind::Failed) {
+    report_(window_, outcome.message.title, outcome.message.text);
+  } else if (outcome.kind == window::Outcome::Kind::Solved) {
+    for (int i = 0; i < model::kQuantityCount; ++i) SetBoxText(i, outcome.texts[i]);
+    ShowWorking(outcome.explanations, outcome.descriptions);
   }
 }
 

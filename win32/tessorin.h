@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "model/solver.h"
 #include "runtime/regional_settings.h"
-#include "win32/control_table.h"
+#include "window/controls.h"
 
 namespace win32 {
 
@@ -61,7 +62,8 @@ class Tessorin {
   int Row(HWND box) const;
   std::string BoxText(int row) const;
   void SetBoxText(int row, const std::string& text);
-  void ShowWorking(const std::array<std::string, 6>& working);
+  void ShowWorking(const model::Texts& explanations, const model::Texts& descriptions);
+  void DropWorking();
   void ShowHelp(int row);
   void HideHelp();
   static int Dpi(HWND window);

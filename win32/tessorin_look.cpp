@@ -1,7 +1,8 @@
 // How the window is built from window/'s table and drawn: controls, places at the screen's
 // density, font, colours, the coloured buttons, and the working as tooltips.
-#include <commctrl.h>
 #include <windows.h>
+// Needs windows.h first.
+#include <commctrl.h>
 
 #include <algorithm>
 #include <numeric>
@@ -109,9 +110,9 @@ void Tessorin::CreateFrame() {
     c.lpszClassName = kClassName;
     RegisterClassExW(&c);
   }
-  windowBrush_ = CreateSolidBrush(ToColorRef(window::colours::kWindow));
-  CreateWindowExW(0, kClassName, Wide(window::texts::kCaption).c_str(), kFrameStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, layout::kClientWidth, layout::kClientHeight, nullptr, nullptr, instance_,
+  windowBrush_ = CreateSolidBrush(ToColorRef(window::kForm.background));
+  CreateWindowExW(0, kClassName, Wide(window::kForm.caption).c_str(), kFrameStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, window::kForm.width, window::kForm.height, nullptr, nullptr, instance_,
                   this);
 }
 
@@ -166,8 +167,8 @@ HWND Tessorin::MakeControl(const window::ControlSpec& spec, int id) {
 void Tessorin::LayOut(int dpi) {
   dpi_ = dpi;
   auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
-  const int width = scale(layout::kClientWidth);
-  const int height = scale(layout::kClientHeight);
+  const int width = scale(window::kForm.width);
+  const int height = scale(window::kForm.height);
   RECT frame = FrameFor(width, height, dpi);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -182,17 +183,12 @@ void Tessorin::LayOut(int dpi) {
   }
 
   HFONT old = font_;
-  font_ = CreateFontW(-MulDiv(layout::kFontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+  font_ = CreateFontW(-MulDiv(window::kForm.fontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                       RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                      DEFAULT_PITCH | FF_ROMAN, Wide(layout::kFontFamily).c_str());
+                      DEFAULT_PITCH | FF_ROMAN, Wide(window::kForm.fontFamily).c_str());
   const std::vector<window::ControlSpec>& specs = window::Controls();
-  const layout::Rect frame1 = layout::kFrame1;
   for (std::size_t i = 0; i < specs.size(); ++i) {
-    layout::Rect r = specs[i].rect;
-    if (specs[i].inFrame) {
-      r.left += frame1.left;
-      r.top += frame1.top;
-    }
+    const layout::Rect r = specs[i].InWindow();
     SetWindowPos(controls_[i], nullptr, scale(r.left), scale(r.top), scale(r.width), scale(r.height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
@@ -213,7 +209,7 @@ void Tessorin::LayOut(int dpi) {
 
 void Tessorin::Describe() {
   const std::vector<window::ControlSpec>& specs = window::Controls();
-  SetAccessible(window_, window::texts::kWindowAccessible.name, window::texts::kWindowAccessible.description);
+  SetAccessible(window_, window::kForm.accessible.name, window::kForm.accessible.description);
   for (std::size_t i = 0; i < specs.size(); ++i)
     SetAccessible(controls_[i], specs[i].name, specs[i].description);
 }
@@ -295,18 +291,26 @@ std::string Tessorin::Working(int row) const {
   return Utf8(text);
 }
 
-void Tessorin::ShowWorking(const std::array<std::string, 6>& working) {
+void Tessorin::ShowWorking(const model::Texts& explanations, const model::Texts& descriptions) {
   for (int i = 0; i < model::kQuantityCount; ++i) {
-    if (Working(i) == working[i]) continue;  // spares screen readers a change that is none
-    std::wstring text = Wide(working[i]);
+    if (Working(i) == explanations[i]) continue;  // spares screen readers a change that is none
+    std::wstring text = Wide(explanations[i]);
     TOOLINFOW tool{sizeof tool};
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(text2_[i]);
     tool.lpszText = text.data();
     SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SetAccessibleDescription(text2_[i], window::BoxDescription(i, working[i]));
+    SetAccessibleDescription(text2_[i], descriptions[i]);
   }
   HideHelp();
+}
+
+// Any change of a box drops the working, so that it never explains numbers the boxes no longer
+// hold; Calculate shows it again after writing them.
+void Tessorin::DropWorking() {
+  model::Texts own;
+  for (int i = 0; i < model::kQuantityCount; ++i) own[i] = window::BoxDescription(i, "");
+  ShowWorking({}, own);
 }
 
 void Tessorin::ShowHelp(int row) {
