@@ -2,8 +2,9 @@
 # Installs what is missing, builds everything and runs every test: the whole suite in a normal
 # build and again with AddressSanitizer and UndefinedBehaviorSanitizer; the plain layers' tests
 # once more built with clang and LLVM's libc++, so the core stays portable; the web page built
-# with emscripten, its core held to the native one and the page driven in Chromium; then a short
-# run of each fuzz target (FUZZ_SECONDS each, default 60; 0 skips them).
+# with emscripten, its core held to the native one and the page driven in Chromium; the Windows
+# program built with mingw-w64 and tested under Wine; then a short run of each fuzz target
+# (FUZZ_SECONDS each, default 60; 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -40,6 +41,15 @@ if ! node --test --test-reporter=tap tests/web/parity.test.mjs tests/web/page.te
   exit 1
 fi
 grep -E '^(not )?ok|^# (pass|fail)' "$weblog"
+
+# The Windows program, cross-built with mingw-w64 and tested under Wine on a virtual display; its
+# core's answers are held to the desktop's.
+windows() {
+  echo "== build-windows"
+  ./build/tests/parity_cases build/parity_cases.json >/dev/null
+  bash tools/windows.sh test | tee -a "$log"
+}
+windows
 
 if [ "$fuzz_seconds" -gt 0 ]; then
   bash tools/fuzz.sh "$fuzz_seconds"

@@ -29,6 +29,9 @@ if [ ! -f "$WINEPREFIX/.ready" ]; then
       # window manager runs on the virtual display, and Wine would wait for one on every hide.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      # Debian's Wine does not find its own fonts (the title bar's symbols, Tahoma) where the
+      # fonts-wine package puts them; a prefix finds them in its Fonts folder.
+      cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
       wineserver -w
       touch "$WINEPREFIX/.ready"
     fi
