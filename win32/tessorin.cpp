@@ -1,14 +1,6 @@
 #include "win32/tessorin.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
-#include <numeric>
-
 #include "model/combination.h"
-#include "model/solver.h"
-#include "win32/accessible.h"
-#include "win32/picture.h"
 #include "win32/wide.h"
 #include "window/press.h"
 
@@ -16,14 +8,6 @@ namespace win32 {
 
 namespace layout = window::layout;
 using layout::Control;
-
-namespace {
-
-// Control ids count from here in the table's order, clear of IDOK and IDCANCEL, which the
-// dialog keys Enter and Esc send.
-constexpr int kFirstId = 100;
-
-}  // namespace
 
 Tessorin::Tessorin(HINSTANCE instance, runtime::RegionalSettings settings)
     : instance_(instance),
@@ -69,10 +53,10 @@ LRESULT CALLBACK Tessorin::Proc(HWND window, UINT message, WPARAM wParam, LPARAM
   }
   auto* self = reinterpret_cast<Tessorin*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
+  return self->OnMessage(message, wParam, lParam);
 }
 
-LRESULT Tessorin::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Tessorin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_CTLCOLORSTATIC:

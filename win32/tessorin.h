@@ -39,7 +39,7 @@ class Tessorin {
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                   DWORD_PTR data);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateFrame();
   void BuildControls();
@@ -67,6 +67,10 @@ class Tessorin {
   void ShowHelp(int row);
   void HideHelp();
   static int Dpi(HWND window);
+
+  // Control ids count from here in the table's order, clear of IDOK and IDCANCEL, which the
+  // dialog keys Enter and Esc send.
+  static constexpr int kFirstId = 100;
 
   HINSTANCE instance_;
   runtime::RegionalSettings settings_;
