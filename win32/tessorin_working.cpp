@@ -80,6 +80,7 @@ void Tessorin::ShowHelp(int row) {
   RECT box;
   GetWindowRect(text2_[row], &box);
   SendMessageW(help_, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom));
+  SendMessageW(tips_, TTM_POP, 0, 0);  // one explanation at a time, where the mouse rests too
   SendMessageW(help_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
   SetTimer(window_, 1, 30000, nullptr);
 }
