@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Runs the Windows build of parity_cases under Wine and compares its file with the desktop's.
-#   win32_parity_test.sh PARITY_CASES.exe DESKTOP.json
+# Runs the desktop's parity_cases and its Windows build under Wine and compares their files.
+#   win32_parity_test.sh PARITY_CASES.exe DESKTOP-PARITY_CASES
 set -euo pipefail
 exe=$1
 desktop=$2
-if [ ! -f "$desktop" ]; then
-  echo "no desktop file $desktop: build the desktop and run build/tests/parity_cases $desktop first"
+if [ ! -x "$desktop" ]; then
+  echo "no desktop program $desktop: build the desktop first"
   exit 77
 fi
-out=$(dirname "$exe")/parity_cases.json
+out=$(dirname "$exe")
+"$desktop" "$out/desktop.json" >/dev/null
 # Wine finds a path of the Linux file system on its drive Z:, the current one.
-bash "$(dirname "$0")/../tools/wine_run.sh" "$exe" "$out"
-if ! cmp "$desktop" "$out"; then
-  diff <(tr ',' '\n' <"$desktop") <(tr ',' '\n' <"$out") | head -20
+bash "$(dirname "$0")/../tools/wine_run.sh" "$exe" "$out/windows.json" >/dev/null
+if ! cmp "$out/desktop.json" "$out/windows.json"; then
+  diff <(tr ',' '\n' <"$out/desktop.json") <(tr ',' '\n' <"$out/windows.json") | head -20
   exit 1
 fi
-echo "the Windows build gives the desktop's answers in $(grep -c '"index"' "$out") cases, settings included"
+echo "the Windows build gives the desktop's answers in $(grep -c '"index"' "$out/windows.json") cases, settings included"

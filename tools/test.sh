@@ -46,7 +46,6 @@ grep -E '^(not )?ok|^# (pass|fail)' "$weblog"
 # core's answers are held to the desktop's.
 windows() {
   echo "== build-windows"
-  ./build/tests/parity_cases build/parity_cases.json >/dev/null
   bash tools/windows.sh test | tee -a "$log"
 }
 windows

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine, in a throwaway prefix of the build tree's own (the folder
-# holding CMakeCache.txt; WINEPREFIX overrides), without Wine's debug output. The first run
+# holding CMakeCache.txt; WINEPREFIX overrides), without Wine's debug output, on the build
+# tree's virtual display where one runs. The first run
 # creates the prefix, under a lock so that tests started together wait for it, and without the
 # Mono and Gecko installers, which would ask for a download.
 #   tools/wine_run.sh PROGRAM.exe [ARGUMENTS...]
@@ -13,6 +14,8 @@ if [ -z "${WINEPREFIX:-}" ]; then
   [ "$dir" != / ] || dir=$(cd "$(dirname "$program")" && pwd)
   export WINEPREFIX=$dir/wineprefix
 fi
+# The build tree's virtual display, while its tests run (tools/wine_display.sh).
+[ -f "$WINEPREFIX/../xvfb.display" ] && DISPLAY=$(cat "$WINEPREFIX/../xvfb.display") && export DISPLAY
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 

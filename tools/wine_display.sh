@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# A virtual X display for the Windows tests under Wine, started before them and stopped after
+# them by CTest (the fixture wine_display), by its process id. tools/wine_run.sh runs every
+# program of the build tree on it. Stopping ends the build tree's Wine server too.
+#   tools/wine_display.sh start|stop BUILD-DIR
+set -euo pipefail
+dir=$(cd "$2" && pwd)
+case "$1" in
+  start)
+    rm -f "$dir/xvfb.display"
+    # Xvfb picks a free display itself and writes its number on descriptor 3.
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$dir/xvfb.number" >/dev/null 2>&1 &
+    echo $! >"$dir/xvfb.pid"
+    for _ in $(seq 100); do
+      [ -s "$dir/xvfb.number" ] && break
+      sleep 0.1
+    done
+    [ -s "$dir/xvfb.number" ] || { echo "Xvfb did not start" >&2; exit 1; }
+    echo ":$(tr -d '\n' <"$dir/xvfb.number")" >"$dir/xvfb.display"
+    echo "display $(cat "$dir/xvfb.display")"
+    ;;
+  stop)
+    WINEPREFIX=$dir/wineprefix wineserver -k 2>/dev/null || true
+    [ -f "$dir/xvfb.pid" ] && kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    rm -f "$dir/xvfb.pid" "$dir/xvfb.number" "$dir/xvfb.display"
+    ;;
+  *) echo "usage: tools/wine_display.sh start|stop BUILD-DIR" >&2 && exit 2 ;;
+esac
