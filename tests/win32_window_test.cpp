@@ -260,23 +260,38 @@ TEST(Win32Window, ShowsTheTablesColours) {
   EXPECT_EQ(PixelAt(w.window->Handle(), 4, 100), rgb(window::kForm.background));
 }
 
-// On a screen of twice the density every place and size doubles.
-TEST(Win32Window, ScalesWithTheScreensDensity) {
+// Each control stands at the table's place in the table's font, and on a screen of twice the
+// density at twice the place.
+TEST(Win32Window, ControlsStandAtTheTablesPlacesAndScale) {
   Shown w(runtime::CSettings());
-  RECT frame;
-  GetWindowRect(w.window->Handle(), &frame);
-  SendMessageW(w.window->Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&frame));
-  RECT client;
-  GetClientRect(w.window->Handle(), &client);
-  EXPECT_EQ(client.right, 2 * window::kForm.width);
-  EXPECT_EQ(client.bottom, 2 * window::kForm.height);
-  for (const window::ControlSpec& s : window::Controls()) {
-    HWND control = w.Item(s.control, s.element);
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, w.window->Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.right - r.left, 2 * s.rect.width) << s.name;
-    EXPECT_EQ(r.bottom - r.top, 2 * s.rect.height) << s.name;
+  HWND window = w.window->Handle();
+  for (int factor : {1, 2}) {
+    if (factor == 2) {
+      RECT frame;
+      GetWindowRect(window, &frame);
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&frame));
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, factor * window::kForm.width);
+    EXPECT_EQ(client.bottom, factor * window::kForm.height);
+    for (const window::ControlSpec& s : window::Controls()) {
+      HWND control = w.Item(s.control, s.element);
+      RECT r;
+      GetWindowRect(control, &r);
+      MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+      const window::layout::Rect want = s.InWindow();
+      EXPECT_EQ(r.left, factor * want.left) << s.name;
+      EXPECT_EQ(r.top, factor * want.top) << s.name;
+      EXPECT_EQ(r.right - r.left, factor * want.width) << s.name;
+      EXPECT_EQ(r.bottom - r.top, factor * want.height) << s.name;
+      if (s.control == Control::Picture1) continue;  // a drawing, no text
+      LOGFONTW font;
+      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+      EXPECT_EQ(win32::Utf8(font.lfFaceName), window::kForm.fontFamily);
+      EXPECT_EQ(font.lfHeight, -MulDiv(window::kForm.fontPoints, 96 * factor, 72));
+      EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+    }
   }
 }
 
