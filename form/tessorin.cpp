@@ -1,7 +1,9 @@
 #include "form/tessorin.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,6 +21,7 @@
 #include "window/controls.h"
 #include "window/describe.h"
 #include "window/press.h"
+#include "window/texts.h"
 #include "window/working.h"
 
 namespace form {
@@ -29,6 +32,12 @@ namespace form {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// A value box's description on the desktop: the window's own, and how to copy the solution,
+// which only the desktop offers.
+QString BoxDescription(const std::string& description) {
+  return Q(description + "\n" + ::window::texts::kCopySolution);
+}
 
 QPlainTextEdit* MakeReadOnlyText(QWidget* parent, const std::string& text) {
   auto* edit = new QPlainTextEdit(parent);
@@ -133,7 +142,9 @@ void Tessorin::Build(const ::window::ControlSpec& spec) {
   widget->setObjectName(Q(::window::ObjectName(spec)));
   widget->setGeometry(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
   widget->setAccessibleName(Q(spec.name));
-  widget->setAccessibleDescription(Q(spec.description));
+  widget->setAccessibleDescription(spec.control == ::window::layout::Control::Text2
+                                       ? BoxDescription(spec.description)
+                                       : Q(spec.description));
   if (spec.background) {
     const QRgb colour = colours::ToQRgb(*spec.background);
     if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -198,10 +209,12 @@ void Tessorin::Calculate() {
   }
   const ::window::Outcome outcome = ::window::Press(index, rows, settings_);
   if (outcome.kind == ::window::Outcome::Kind::Failed) {
+    solution_ = Q(outcome.solution);
     report_(Q(outcome.message.title), Q(outcome.message.text));
   } else if (outcome.kind == ::window::Outcome::Kind::Solved) {
     for (int i = 0; i < model::kQuantityCount; ++i) Text2[i]->setText(Q(outcome.texts[i]));
     ShowWorking(outcome.explanations, outcome.descriptions);
+    solution_ = Q(outcome.solution);  // after the boxes' change, which drops the last one
   }
 }
 
@@ -211,8 +224,12 @@ void Tessorin::ClearValues() {
 
 // Any change of a box (typing, Clear, another combination) drops the working, so that it never
 // explains numbers the boxes no longer hold; Calculate shows it again after writing them. F1 in a
-// box shows its working to keyboard users.
+// box shows its working to keyboard users. Ctrl+Shift+C anywhere in the window copies the whole
+// solution as plain text.
 void Tessorin::ConnectWorking() {
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] {
+    if (!solution_.isEmpty()) QGuiApplication::clipboard()->setText(solution_);
+  });
   for (QLineEdit* box : Text2) {
     connect(box, &QLineEdit::textChanged, this, [this] { DropWorking(); });
     new QShortcut(
@@ -223,6 +240,7 @@ void Tessorin::ConnectWorking() {
 }
 
 void Tessorin::DropWorking() {
+  solution_.clear();
   model::Texts own;
   for (int i = 0; i < model::kQuantityCount; ++i) own[i] = ::window::BoxDescription(i, "");
   ShowWorking({}, own);
@@ -233,7 +251,7 @@ void Tessorin::ShowWorking(const model::Texts& explanations, const model::Texts&
     const QString tip = Q(explanations[i]);
     if (Text2[i]->toolTip() == tip) continue;  // spares screen readers a change that is none
     Text2[i]->setToolTip(tip);
-    Text2[i]->setAccessibleDescription(Q(descriptions[i]));
+    Text2[i]->setAccessibleDescription(BoxDescription(descriptions[i]));
   }
 }
 

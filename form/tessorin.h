@@ -1,8 +1,10 @@
-// The calculator's one window. It keeps no state of its own: what is selected, ticked, locked
-// and typed lives in its controls, which are kept in arrays by element index.
+// The calculator's one window. What is selected, ticked, locked and typed lives in its controls,
+// which are kept in arrays by element index; besides them it keeps only the last calculation's
+// solution to copy, which goes with the working that the boxes show.
 #pragma once
 
 #include <QIcon>
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -64,6 +66,8 @@ class Tessorin : public QWidget {
 
   runtime::RegionalSettings settings_;
   Reporter report_;
+  // The whole solution of the last calculation, for Ctrl+Shift+C; dropped with its working.
+  QString solution_;
 };
 
 }  // namespace form

@@ -1,14 +1,40 @@
 // The whole calculation fed arbitrary combination indexes, ticks and texts: it gives nothing,
-// or six texts each with seven digits after the point, or raises the one error type; and one
-// press of the button, with its working, agrees.
+// or six texts each with seven digits after the point, or raises the one error type; one press
+// of the button, with its working, agrees; and where a measure has an exact form, that form
+// agrees with the double.
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/rounding_bound.h"
 #include "fuzz/settings.h"
 #include "model/combination.h"
+#include "model/exact_solver.h"
 #include "model/solver.h"
 #include "runtime/arithmetic_error.h"
 #include "window/press.h"
+
+namespace {
+
+// Within 1e-9, relative, of the double, beyond the rounding that the doubles' own arithmetic can
+// account for (and the rounding of writing p + q√r as a double).
+void ExpectExactAgrees(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
+  const model::Measures read = *model::ReadGiven(rows, settings);
+  const model::Measures doubles = model::Solve(index, read);
+  const model::ExactTerms exact = model::SolveExactly(index, read);
+  const model::Terms bounds = fuzz::RoundingBounds(index, read);
+  for (int q = 0; q < model::kQuantityCount; ++q) {
+    if (!exact[q]) continue;
+    const model::Exact& x = *exact[q];
+    const double own = 4 * fuzz::kUnit *
+                       (std::fabs(x.rational().ToDouble()) +
+                        std::fabs(x.surd().ToDouble()) * std::sqrt(static_cast<double>(x.root())));
+    const double tolerance = 1e-9 * std::fabs(doubles[q]) + 2 * bounds[q] + own;
+    if (!(std::fabs(x.ToDouble() - doubles[q]) <= tolerance)) std::abort();
+  }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 4) return 0;
@@ -33,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (texts.has_value() != (press.kind == window::Outcome::Kind::Solved)) std::abort();
     if (!texts) return 0;
     if (*texts != press.texts) std::abort();
+    if (model::IsCombination(index)) ExpectExactAgrees(index, rows, settings);
     for (const std::string& t : *texts) {
       const std::size_t point = t.rfind(settings.decimalSymbol);
       if (point == std::string::npos) std::abort();

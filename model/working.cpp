@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "model/combination.h"
+#include "model/exact_solver.h"
+#include "model/exact_text.h"
 #include "model/formula_sets.h"
 #include "runtime/format_number.h"
 #include "runtime/val.h"
@@ -21,17 +23,9 @@ std::string DropTrailingZeros(std::string_view number) {
   return text;
 }
 
-std::string Superscript(int exponent) {
-  static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-  std::string text = exponent < 0 ? "⁻" : "";
-  for (char d : std::to_string(std::abs(exponent))) text += kDigits[d - '0'];
-  return text;
-}
-
 // How a formula is bracketed: an operand is bracketed when it binds more loosely than its
-// operation, or as loosely on the right (a − (b − c), a / (b·c)). A number written with a power
-// of ten binds as a product; a negative number is always bracketed.
-enum Level { kNegative = 0, kSum = 1, kProduct = 2, kAtom = 3 };
+// operation, or as loosely on the right (a − (b − c), a / (b·c)), by the levels of Level. A
+// number written with a power of ten binds as a product; a negative number is always bracketed.
 
 // A leaf as written: a letter, the 2, or a number.
 struct Written {
@@ -94,18 +88,42 @@ std::string Letters(const Formula& f) {
       .text;
 }
 
-// "x = (a − c) / 2 = (8 − 2) / 2 = 3", or without the result when the step failed.
-std::string StepLine(const Step& step, const Terms& terms, bool done,
+// Whether every term that `f` reads has an exact form.
+bool AllExact(const Formula& f, const ExactTerms& exact) {
+  for (int i = 0; i < f.size; ++i) {
+    if (f[i].op == Op::Term && !exact[f[i].term]) return false;
+  }
+  return true;
+}
+
+// A value put in for a letter that is itself a sum, "5 − √21", is bracketed as a whole wherever it
+// stands, as a negative number is: (5 − √21) + 2·√21.
+Written Leaf(const WrittenExact& e) { return {e.text, e.level == kSum ? kNegative : e.level}; }
+
+// "x = (a − c) / 2 = (8 − 3) / 2 = 2,5", "h = √(b² − x²) = √(5² − 2,5²) = √18,75 = 5√3/2 ≈ 4,330127":
+// the numbers put in, exact where every one of them is, then for a root its argument, then the
+// result as WriteEnding writes it. Without `nodes` (the step's exact values, node by node) the
+// step failed and ends with its numbers.
+std::string StepLine(const Step& step, const Terms& terms, const ExactTerms& exact, const ExactNodes* nodes,
                      const runtime::RegionalSettings& settings) {
+  const Formula& f = step.formula;
+  const bool exactNumbers = AllExact(f, exact);
   NumberWriter put{settings};
-  const std::string numbers = Write(step.formula, step.formula.Root(), [&](const Node& n) {
-                                return n.op == Op::Two ? Written{"2"} : put(terms[n.term]);
+  const std::string numbers = Write(f, f.Root(), [&](const Node& n) {
+                                if (n.op == Op::Two) return Written{"2"};
+                                if (exactNumbers) return Leaf(WriteExact(*exact[n.term], settings));
+                                return put(terms[n.term]);
                               }).text;
-  std::string line = std::string(kTermLetters[step.target]) + " = " + Letters(step.formula) +
-                     (put.rounded ? " ≈ " : " = ") + numbers;
-  if (!done) return line;
-  const WrittenNumber result = WriteNumber(terms[step.target], settings);
-  return line + (put.rounded || result.rounded ? " ≈ " : " = ") + result.text;
+  std::string line =
+      std::string(kTermLetters[step.target]) + " = " + Letters(f) + (put.rounded ? " ≈ " : " = ") + numbers;
+  if (!nodes) return line;
+  const std::optional<Exact>& result = (*nodes)[static_cast<std::size_t>(f.Root())];
+  const std::optional<Exact>& argument = (*nodes)[f[f.Root()].left];
+  if (f[f.Root()].op == Op::Sqr && exactNumbers && argument) {
+    const std::string root = "√" + Bracketed(Leaf(WriteExact(*argument, settings)), kAtom);
+    if (!result || root != WriteExact(*result, settings).text) line += " = " + root;
+  }
+  return line + WriteEnding(exactNumbers ? result : std::nullopt, terms[step.target], put.rounded, settings);
 }
 
 // The operation of `run`'s failing node with its values: "√(−5)", "40 / 0".
@@ -155,13 +173,21 @@ WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& setting
   return {text + power, Rounded(plain, value)};
 }
 
+std::string Superscript(int exponent) {
+  static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+  std::string text = exponent < 0 ? "⁻" : "";
+  for (char d : std::to_string(std::abs(exponent))) text += kDigits[d - '0'];
+  return text;
+}
+
 Working WorkOut(int index, const Progress& run, std::optional<runtime::ErrorKind> error,
                 const runtime::RegionalSettings& settings) {
   Working w;
   w.error = error;
+  ExactTerms exact;
   for (Quantity q : kCombinations[static_cast<std::size_t>(index)].given) {
-    const WrittenNumber n = WriteNumber(run.terms[q], settings);
-    w.given[q] = std::string(kLetters[q]) + (n.rounded ? " ≈ " : " = ") + n.text;
+    exact[q] = ExactGiven(run.terms[q]);
+    w.given[q] = std::string(kLetters[q]) + WriteEnding(exact[q], run.terms[q], false, settings);
   }
   const FormulaSet& set = kFormulaSets[static_cast<std::size_t>(index)];
   std::array<unsigned, std::tuple_size_v<FormulaSet>> needs{};
@@ -172,9 +198,16 @@ Working WorkOut(int index, const Progress& run, std::optional<runtime::ErrorKind
     }
     if (set[k].target < kQuantityCount) w.leadsTo[static_cast<std::size_t>(set[k].target)] = needs[k];
     if (static_cast<int>(k) > run.step) continue;
+    if (w.xStep < 0 && (set[k].target == kX || Reads(set[k].formula, kX))) w.xStep = static_cast<int>(k);
     const bool done = static_cast<int>(k) < run.step;
-    w.steps.push_back(StepLine(set[k], run.terms, done, settings));
+    ExactNodes nodes;
+    if (done) exact[static_cast<std::size_t>(set[k].target)] = EvaluateExactly(set[k].formula, exact, nodes);
+    w.steps.push_back(StepLine(set[k], run.terms, exact, done ? &nodes : nullptr, settings));
     if (!done && w.error != runtime::ErrorKind::Overflow) w.failed = FailedOperation(set[k], run, settings);
+  }
+  if (w.error) return w;
+  for (int q = 0; q < kQuantityCount; ++q) {
+    w.answers[q] = std::string(kLetters[q]) + WriteEnding(exact[q], run.terms[q], false, settings);
   }
   return w;
 }

@@ -1,6 +1,6 @@
 // The working of one calculation written out as a pupil writes it: each step as its formula,
-// then with the numbers put in, then its result. The steps are the solver's own (the same
-// table, evaluated the same way), so the working and the boxes never disagree.
+// then with the numbers put in, then its result, exact where it can be and then as a decimal. The steps are
+// the solver's own (the same table, evaluated the same way), so the working and the boxes never disagree.
 #pragma once
 
 #include <array>
@@ -17,9 +17,14 @@ namespace model {
 struct Working {
   // "a = 8" for each given measure; empty for the others.
   std::array<std::string, kQuantityCount> given;
-  // Each step run, in order: "x = (a − c) / 2 = (8 − 2) / 2 = 3". A step that failed ends with
-  // its numbers put in: "h = √(b² − x²) = √(2² − 3²)".
+  // Each step run, in order: "x = (a − c) / 2 = (8 − 3) / 2 = 2,5",
+  // "h = √(b² − x²) = √(5² − 2,5²) = √18,75 = 5√3/2 ≈ 4,330127". A step that failed ends with its
+  // numbers put in: "h = √(b² − x²) = √(2² − 3²)".
   std::vector<std::string> steps;
+  // The first of `steps` that uses x, where the working says what x is; -1 for none.
+  int xStep = -1;
+  // After a finished run, each measure with its value: "h = 5√3/2 ≈ 4,330127", "P = 21".
+  std::array<std::string, kQuantityCount> answers;
   // For each measure the steps computed, which of `steps` lead to it (bit k for step k).
   std::array<unsigned, kQuantityCount> leadsTo{};
   // What stopped the run, if anything, and the operation that raised it with its values:
@@ -29,8 +34,8 @@ struct Working {
 };
 
 // The working of a run of combination `index`'s formula set (which must name one), as the run
-// left it: finished, or stopped at a step by `error`. It writes out the run's own numbers and runs
-// nothing again.
+// left it: finished, or stopped at a step by `error`. It writes out the run's own numbers, and
+// beside them the same steps in exact numbers where the values have an exact form.
 Working WorkOut(int index, const Progress& run, std::optional<runtime::ErrorKind> error,
                 const runtime::RegionalSettings& settings);
 
@@ -43,5 +48,8 @@ struct WrittenNumber {
   bool rounded;
 };
 WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& settings);
+
+// The exponent of a power of ten as written: "⁻⁹", "²⁰".
+std::string Superscript(int exponent);
 
 }  // namespace model

@@ -226,12 +226,12 @@ class FormBehaviourTest : public QObject {
     QTest::addColumn<QString>("says");
     QTest::addColumn<QString>("title");
     const QString none = QString::fromUtf8(window::texts::kErrorTitle);
-    QTest::newRow("a,b,c") << 0 << QStringList{"8", "2", "2"} << QStringLiteral("2b ≥ |a - c|") << none;
+    QTest::newRow("a,b,c") << 0 << QStringList{"8", "2", "2"} << QStringLiteral("2·b ≥ |a − c|") << none;
     QTest::newRow("a,b,h") << 1 << QStringList{"8", "4", "5"} << QStringLiteral("колкото височината h")
                            << none;
-    QTest::newRow("P,a,b") << 4 << QStringList{"8", "5", "12"} << QStringLiteral("между 2a и 2a + 4b")
+    QTest::newRow("P,a,b") << 4 << QStringList{"8", "5", "12"} << QStringLiteral("между 2·a и 2·a + 4·b")
                            << none;
-    QTest::newRow("P,a,c") << 5 << QStringList{"8", "2", "14"} << QStringLiteral("между 2a и 2c") << none;
+    QTest::newRow("P,a,c") << 5 << QStringList{"8", "2", "14"} << QStringLiteral("между 2·a и 2·c") << none;
     QTest::newRow("P,b,h") << 7 << QStringList{"4", "5", "20"} << QStringLiteral("колкото височината h")
                            << none;
     QTest::newRow("too large") << 0 << QStringList{"1E200", "1E200", "1"} << QStringLiteral("твърде големи")

@@ -1,5 +1,8 @@
 // The working on the value boxes: shown after a calculation as tooltip, description and on F1,
-// gone as soon as the boxes change, and added to the error message when a step fails.
+// gone as soon as the boxes change, and added to the error message when a step fails; and the
+// whole solution copied by Ctrl+Shift+C.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -7,6 +10,7 @@
 #include <QtTest>
 
 #include "window/describe.h"
+#include "window/press.h"
 #include "window_driver.h"
 
 using form::Tessorin;
@@ -27,17 +31,22 @@ class FormWorkingTest : public QObject {
     return w;
   }
 
-  static QString Description(int quantity) {
-    return QString::fromStdString(window::QuantityBox(quantity).description);
+  // A box's description: its own, its working if any, and on the desktop how to copy the solution.
+  static QString Description(int quantity, const QString& working = QString()) {
+    return QString::fromStdString(window::QuantityBox(quantity).description) +
+           (working.isEmpty() ? QString() : "\n" + working) +
+           QStringLiteral("\nCtrl+Shift+C копира цялото решение като текст.");
   }
 
  private slots:
   void eachBoxExplainsItsMeasure() {
     auto w = Calculated();
     QCOMPARE(w->Text2[0]->toolTip(), QStringLiteral("a = 8 — дадено"));
-    const QString h = QStringLiteral("x = (a − c) / 2 = (8 − 2) / 2 = 3\nh = √(b² − x²) = √(5² − 3²) = 4");
+    const QString h = QStringLiteral(
+        "x = (a − c) / 2 = (8 − 2) / 2 = 3 (x = AH, проекцията на бедрото върху голямата основа)\n"
+        "h = √(b² − x²) = √(5² − 3²) = √16 = 4");
     QCOMPARE(w->Text2[3]->toolTip(), h);
-    QCOMPARE(w->Text2[3]->accessibleDescription(), Description(3) + "\n" + h);
+    QCOMPARE(w->Text2[3]->accessibleDescription(), Description(3, h));
 
     // F1 in a box shows its tooltip.
     w->Text2[3]->setFocus();
@@ -85,6 +94,23 @@ class FormWorkingTest : public QObject {
                                         "отрицателно число, затова трапец с тези размери няма.")),
         qPrintable(message));
     QCOMPARE(w->Text2[3]->toolTip(), QString());
+  }
+
+  // Ctrl+Shift+C copies the solution of the last calculation while the boxes still show it.
+  void ctrlShiftCCopiesTheSolution() {
+    auto w = Calculated();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(w->Text2[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    model::Rows rows;
+    rows[0] = {true, "8"}, rows[1] = {true, "5"}, rows[2] = {true, "2"};
+    const std::string solution = window::Press(0, rows, runtime::CSettings()).solution;
+    QVERIFY(solution.rfind("Дадено:\na = 8\n", 0) == 0);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(solution));
+
+    QTest::mouseClick(w->Command1[1], Qt::LeftButton);  // Clear: nothing left to copy
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    QTest::keyClick(w->Text2[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
   }
 };
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <regex>
 #include <string>
 
 #include "model/combination.h"
@@ -62,6 +63,17 @@ TEST(MessageFor, DivisionByZeroAndOverflowReadTheSameForEveryCombination) {
     EXPECT_EQ(o.text, large.text) << i;
     EXPECT_NE(z.text, MessageFor(i, ErrorKind::InvalidArgument).text) << i;
     EXPECT_NE(o.text, MessageFor(i, ErrorKind::InvalidArgument).text) << i;
+  }
+}
+
+// The messages write a formula as the working does: the minus sign −, and 2·b for a product.
+TEST(MessageFor, WritesFormulasAsTheWorkingDoes) {
+  for (int i = -1; i <= model::kCombinationCount; ++i) {
+    for (ErrorKind kind : {ErrorKind::InvalidArgument, ErrorKind::DivisionByZero, ErrorKind::Overflow}) {
+      const std::string text = MessageFor(i, kind).text;
+      EXPECT_EQ(text.find(" - "), std::string::npos) << text;
+      EXPECT_FALSE(std::regex_search(text, std::regex("2[abchPS]"))) << text;
+    }
   }
 }
 

@@ -39,10 +39,12 @@ struct Case {
 // The assignment's example a = 8, b = 5, c = 2, h = 4, P = 20, S = 20 through each combination.
 #define EXAMPLE_P "P = a + c + 2·b = 8 + 2 + 2·5 = 20"
 #define EXAMPLE_S "S = (a + c)·h / 2 = (8 + 2)·4 / 2 = 20"
-#define HALF_DIFFERENCE "x = (a − c) / 2 = (8 − 2) / 2 = 3"
-#define X_FROM_LEG "x = √(b² − h²) = √(5² − 4²) = 3"
-#define H_FROM_LEG "h = √(b² − x²) = √(5² − 3²) = 4"
-#define B_FROM_XH "b = √(x² + h²) = √(3² + 4²) = 5"
+// The first step that uses x says what it is.
+#define X_IS " (x = AH, проекцията на бедрото върху голямата основа)"
+#define HALF_DIFFERENCE "x = (a − c) / 2 = (8 − 2) / 2 = 3" X_IS
+#define X_FROM_LEG "x = √(b² − h²) = √(5² − 4²) = √9 = 3" X_IS
+#define H_FROM_LEG "h = √(b² − x²) = √(5² − 3²) = √16 = 4"
+#define B_FROM_XH "b = √(x² + h²) = √(3² + 4²) = √25 = 5"
 
 // clang-format off
 const Case kCases[] = {
@@ -66,47 +68,67 @@ const Case kCases[] = {
      X_FROM_LEG "\nc = S / h − x = 20 / 4 − 3 = 2\na = c + 2·x = 2 + 2·3 = 8\n" EXAMPLE_P},
     {11, {"2", "4", "20"}, nullptr,
      "a = 2·S / h − c = 2·20 / 4 − 2 = 8\n" HALF_DIFFERENCE "\n" B_FROM_XH "\n" EXAMPLE_P},
-    // A rounded result, in each decimal form; what follows a rounded number is rounded too.
+    // Exact values, then "≈" and the decimal, in each decimal form.
     {0, {"5", "3", "1"}, &kC,
-     "x = (a − c) / 2 = (5 − 1) / 2 = 2\nh = √(b² − x²) = √(3² − 2²) ≈ 2.236068\n"
-     "P = a + c + 2·b = 5 + 1 + 2·3 = 12\nS = (a + c)·h / 2 ≈ (5 + 1)·2.236068 / 2 ≈ 6.7082039"},
-    {0, {"5", "3", "1"}, &kBg,
-     "x = (a − c) / 2 = (5 − 1) / 2 = 2\nh = √(b² − x²) = √(3² − 2²) ≈ 2,236068\n"
-     "P = a + c + 2·b = 5 + 1 + 2·3 = 12\nS = (a + c)·h / 2 ≈ (5 + 1)·2,236068 / 2 ≈ 6,7082039"},
+     "x = (a − c) / 2 = (5 − 1) / 2 = 2" X_IS "\nh = √(b² − x²) = √(3² − 2²) = √5 ≈ 2.236068\n"
+     "P = a + c + 2·b = 5 + 1 + 2·3 = 12\nS = (a + c)·h / 2 = (5 + 1)·√5 / 2 = 3√5 ≈ 6.7082039"},
+    {0, {"8", "5", "3"}, &kBg,
+     "x = (a − c) / 2 = (8 − 3) / 2 = 2,5" X_IS "\nh = √(b² − x²) = √(5² − 2,5²) = √18,75 = 5√3/2 ≈ 4,330127\n"
+     "P = a + c + 2·b = 8 + 3 + 2·5 = 21\nS = (a + c)·h / 2 = (8 + 3)·(5√3/2) / 2 = 55√3/4 ≈ 23,8156986"},
+    {8, {"8", "1", "20"}, &kBg,
+     "x = (a − c) / 2 = (8 − 1) / 2 = 3,5" X_IS "\nh = 2·S / (a + c) = 2·20 / (8 + 1) = 40/9 ≈ 4,4444444\n"
+     "b = √(x² + h²) = √(3,5² + (40/9)²) = √(10369/324) = √10369/18 ≈ 5,657127\n"
+     "P = a + c + 2·b = 8 + 1 + 2·(√10369/18) = (81 + √10369)/9 ≈ 20,3142541"},
+    // Roots that cancel; a sum put in for a letter is bracketed.
+    {7, {"5", "2", "20"}, &kBg,
+     "x = √(b² − h²) = √(5² − 2²) = √21 ≈ 4,5825757" X_IS "\n"
+     "c = (P − 2·b − 2·x) / 2 = (20 − 2·5 − 2·√21) / 2 = 5 − √21 ≈ 0,4174243\n"
+     "a = c + 2·x = (5 − √21) + 2·√21 = 5 + √21 ≈ 9,5825757\n"
+     "S = (a + c)·h / 2 = ((5 + √21) + (5 − √21))·2 / 2 = 10"},
+    // An exact zero; an irrational number that the doubles write as a short decimal.
+    {6, {"5", "2", "10"}, &kBg,
+     "a = P − 2·b − c = 10 − 2·5 − 2 = −2\nx = (a − c) / 2 = ((−2) − 2) / 2 = −2" X_IS "\n"
+     "h = √(b² − x²) = √(5² − (−2)²) = √21 ≈ 4,5825757\nS = (a + c)·h / 2 = ((−2) + 2)·√21 / 2 = 0"},
+    {2, {"12501", "1", "1"}, &kBg,
+     "x = (a − c) / 2 = (12501 − 1) / 2 = 6250" X_IS "\nb = √(x² + h²) = √(6250² + 1²) = √39062501 ≈ 6250,00008\n"
+     "P = a + c + 2·b = 12501 + 1 + 2·√39062501 = 12502 + 2√39062501 ≈ 25002,00016\n"
+     "S = (a + c)·h / 2 = (12501 + 1)·1 / 2 = 6251"},
     // Negative numbers in brackets; no digit grouping; powers of ten where seven decimals fail.
     {1, {"4", "5", "4"}, nullptr,
      X_FROM_LEG "\nc = a − 2·x = 4 − 2·3 = −2\nP = a + c + 2·b = 4 + (−2) + 2·5 = 12\n"
      "S = (a + c)·h / 2 = (4 + (−2))·4 / 2 = 4"},
     {2, {"1E-9", "1000", "1E20"}, &kBg,
-     "x = (a − c) / 2 = (1·10⁻⁹ − 1000) / 2 ≈ −500\nb = √(x² + h²) ≈ √((−500)² + (1·10²⁰)²) ≈ 1·10²⁰\n"
+     "x = (a − c) / 2 = (1·10⁻⁹ − 1000) / 2 = −499,9999999995 ≈ −500" X_IS "\n"
+     // No exact form beyond 64-bit integers: the decimals as the doubles give them.
+     "b = √(x² + h²) ≈ √((−500)² + (1·10²⁰)²) ≈ 1·10²⁰\n"
      "P = a + c + 2·b = 1·10⁻⁹ + 1000 + 2·(1·10²⁰) = 2·10²⁰\n"
      "S = (a + c)·h / 2 = (1·10⁻⁹ + 1000)·(1·10²⁰) / 2 ≈ 5·10²²"},
     // Each combination that can fail, stopped at the square root of a negative number.
     {0, {"8", "2", "2"}, nullptr,
-     "x = (a − c) / 2 = (8 − 2) / 2 = 3\nh = √(b² − x²) = √(2² − 3²)\n"
+     "x = (a − c) / 2 = (8 − 2) / 2 = 3" X_IS "\nh = √(b² − x²) = √(2² − 3²)\n"
      "√(−5) не съществува: под корена е отрицателно число, затова трапец с тези размери няма.", true},
-    {1, {"8", "4", "5"}, nullptr, "x = √(b² − h²) = √(4² − 5²)\n√(−9) не съществува", true},
-    {3, {"4", "2", "5"}, nullptr, "x = √(b² − h²) = √(4² − 5²)\n√(−9) не съществува", true},
+    {1, {"8", "4", "5"}, nullptr, "x = √(b² − h²) = √(4² − 5²)" X_IS "\n√(−9) не съществува", true},
+    {3, {"4", "2", "5"}, nullptr, "x = √(b² − h²) = √(4² − 5²)" X_IS "\n√(−9) не съществува", true},
     {4, {"8", "5", "12"}, nullptr,
-     "c = P − 2·b − a = 12 − 2·5 − 8 = −6\nx = (a − c) / 2 = (8 − (−6)) / 2 = 7\n"
+     "c = P − 2·b − a = 12 − 2·5 − 8 = −6\nx = (a − c) / 2 = (8 − (−6)) / 2 = 7" X_IS "\n"
      "h = √(b² − x²) = √(5² − 7²)\n√(−24) не съществува", true},
     {5, {"8", "2", "14"}, &kBg,
-     "x = (a − c) / 2 = (8 − 2) / 2 = 3\nb = (P − a − c) / 2 = (14 − 8 − 2) / 2 = 2\n"
+     "x = (a − c) / 2 = (8 − 2) / 2 = 3" X_IS "\nb = (P − a − c) / 2 = (14 − 8 − 2) / 2 = 2\n"
      "h = √(b² − x²) = √(2² − 3²)\n√(−5) не съществува", true},
     {6, {"1", "8", "10"}, nullptr,
-     "a = P − 2·b − c = 10 − 2·1 − 8 = 0\nx = (a − c) / 2 = (0 − 8) / 2 = −4\n"
+     "a = P − 2·b − c = 10 − 2·1 − 8 = 0\nx = (a − c) / 2 = (0 − 8) / 2 = −4" X_IS "\n"
      "h = √(b² − x²) = √(1² − (−4)²)\n√(−15) не съществува", true},
-    {7, {"4", "5", "20"}, nullptr, "x = √(b² − h²) = √(4² − 5²)\n√(−9) не съществува", true},
-    {10, {"2,5", "3", "10"}, &kBg, "x = √(b² − h²) = √(2,5² − 3²)\n√(−2,75) не съществува", true},
+    {7, {"4", "5", "20"}, nullptr, "x = √(b² − h²) = √(4² − 5²)" X_IS "\n√(−9) не съществува", true},
+    {10, {"2,5", "3", "10"}, &kBg, "x = √(b² − h²) = √(2,5² − 3²)" X_IS "\n√(−2,75) не съществува", true},
     // Division by zero needs an unticked given row, which the window never leaves.
     {8, {"0", "0", "5"}, nullptr,
-     "x = (a − c) / 2 = (0 − 0) / 2 = 0\nh = 2·S / (a + c) = 2·5 / (0 + 0)\n"
+     "x = (a − c) / 2 = (0 − 0) / 2 = 0" X_IS "\nh = 2·S / (a + c) = 2·5 / (0 + 0)\n"
      "10 / 0 не съществува: на нула не се дели, затова трапец с тези размери няма.", true, false},
     {10, {"3", "0", "6"}, nullptr,
-     "x = √(b² − h²) = √(3² − 0²) = 3\nc = S / h − x = 6 / 0 − 3\n6 / 0 не съществува", true, false},
+     "x = √(b² − h²) = √(3² − 0²) = √9 = 3" X_IS "\nc = S / h − x = 6 / 0 − 3\n6 / 0 не съществува", true, false},
     // Numbers too large for a double.
     {0, {"1E200", "1E200", "1"}, nullptr,
-     "x = (a − c) / 2 = (1·10²⁰⁰ − 1) / 2 = 5·10¹⁹⁹\nh = √(b² − x²) = √((1·10²⁰⁰)² − (5·10¹⁹⁹)²)\n"
+     "x = (a − c) / 2 = (1·10²⁰⁰ − 1) / 2 = 5·10¹⁹⁹" X_IS "\nh = √(b² − x²) = √((1·10²⁰⁰)² − (5·10¹⁹⁹)²)\n"
      "Числата стават твърде големи и стъпката не може да се пресметне.", true},
 };
 // clang-format on
@@ -149,6 +171,18 @@ TEST(Working, EachBoxExplainsItsOwnMeasure) {
   // Nothing where Calculate does nothing, or computes nothing.
   EXPECT_EQ(window::Press(0, GivenRows(0, {"8", "0", "2"}), kC).kind, window::Outcome::Kind::Nothing);
   EXPECT_EQ(window::Press(12, rows, kC).working, "");
+}
+
+// The whole solution to copy: what is given, every step, and the six measures as the answer.
+TEST(Working, TheSolutionAsInANotebook) {
+  const window::Outcome solved = window::Press(0, GivenRows(0, {"8", "5", "3"}), kBg);
+  EXPECT_EQ(solved.solution,
+            "Дадено:\na = 8\nb = 5\nc = 3\nРешение:\n" + solved.working +
+                "\nОтговор:\na = 8\nb = 5\nc = 3\nh = 5√3/2 ≈ 4,330127\nP = 21\nS = 55√3/4 ≈ 23,8156986");
+  const window::Outcome failed = window::Press(0, GivenRows(0, {"8", "2", "2"}), kBg);
+  EXPECT_EQ(failed.solution,
+            "Дадено:\na = 8\nb = 2\nc = 2\nРешение:\n" + failed.working + "\nОтговор:\nНяма такъв трапец.");
+  EXPECT_EQ(window::Press(0, GivenRows(0, {"8", "0", "2"}), kBg).solution, "");
 }
 
 }  // namespace

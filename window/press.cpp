@@ -16,6 +16,7 @@ Outcome Failed(int index, runtime::ErrorKind error, const std::optional<model::W
   out.message = MessageFor(index, error);
   if (!w) return out;  // a box's number could not be read: no step was taken
   out.working = Steps(*w);
+  out.solution = Solution(*w);
   const std::string step = FailingStep(*w);
   if (!step.empty()) out.message.text += "\n\n" + step;
   return out;
@@ -60,6 +61,7 @@ Outcome Press(int index, const model::Rows& rows, const runtime::RegionalSetting
       Solved({t[model::A], t[model::B], t[model::C], t[model::H], t[model::P], t[model::S]}, settings);
   out.explanations = Explanations(w);
   out.working = Steps(w);
+  out.solution = Solution(w);
   for (int q = 0; q < model::kQuantityCount; ++q)
     out.descriptions[q] = BoxDescription(q, out.explanations[q]);
   return out;

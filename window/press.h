@@ -22,6 +22,8 @@ struct Outcome {
   // Solved or Failed: every step of the run, one a line; a failed run ends with the step that
   // failed and, on a line of its own, why.
   std::string working;
+  // Solved or Failed: the whole solution as a pupil writes it (see Solution), to copy.
+  std::string solution;
   // Failed: the arithmetic error met, and the message that tells it with the failing step.
   std::optional<runtime::ErrorKind> error;
   Message message;

@@ -104,14 +104,14 @@ inline constexpr char kDivisionByZero[] =
 // number comes up; an empty text where that cannot happen.
 inline constexpr std::array<const char*, 12> kNoSuchTrapezoid = {
     "Бедрото b е твърде късо: то трябва да е поне колкото половината от разликата на основите a и c "
-    "(2b ≥ |a - c|).",
+    "(2·b ≥ |a − c|).",
     "Бедрото b трябва да е поне колкото височината h.",
     "",
     "Бедрото b трябва да е поне колкото височината h.",
-    "Периметърът P трябва да е между 2a и 2a + 4b.",
-    "Периметърът P не може да е строго между 2a и 2c: тогава бедрото е по-късо от половината от "
+    "Периметърът P трябва да е между 2·a и 2·a + 4·b.",
+    "Периметърът P не може да е строго между 2·a и 2·c: тогава бедрото е по-късо от половината от "
     "разликата на основите.",
-    "Периметърът P трябва да е между 2c и 2c + 4b.",
+    "Периметърът P трябва да е между 2·c и 2·c + 4·b.",
     "Бедрото b трябва да е поне колкото височината h.",
     "",
     "",
@@ -127,5 +127,14 @@ inline constexpr char kNoSquareRoot[] =
 inline constexpr char kNoQuotient[] =
     " не съществува: на нула не се дели, затова трапец с тези размери няма.";
 inline constexpr char kStepTooLarge[] = "Числата стават твърде големи и стъпката не може да се пресметне.";
+// Said once, after the first step that uses x.
+inline constexpr char kXIs[] = " (x = AH, проекцията на бедрото върху голямата основа)";
+
+// The solution as a pupil writes it in a notebook.
+inline constexpr char kSolutionGiven[] = "Дадено:";
+inline constexpr char kSolutionSteps[] = "Решение:";
+inline constexpr char kSolutionAnswer[] = "Отговор:";
+// On the desktop, the value boxes' descriptions end with how to copy that solution.
+inline constexpr char kCopySolution[] = "Ctrl+Shift+C копира цялото решение като текст.";
 
 }  // namespace window::texts

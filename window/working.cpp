@@ -18,12 +18,17 @@ std::string Why(const model::Working& w) {
   return texts::kStepTooLarge;
 }
 
+// Step k; the first step that uses x says what x is.
+std::string Step(const model::Working& w, std::size_t k) {
+  return w.steps[k] + (static_cast<int>(k) == w.xStep ? texts::kXIs : "");
+}
+
 std::string Lines(const model::Working& w, unsigned which) {
   std::string text;
   for (std::size_t k = 0; k < w.steps.size(); ++k) {
     if (!(which >> k & 1u)) continue;
     if (!text.empty()) text += "\n";
-    text += w.steps[k];
+    text += Step(w, k);
   }
   return text;
 }
@@ -50,7 +55,21 @@ std::string BoxDescription(int quantity, const std::string& explanation) {
 
 std::string FailingStep(const model::Working& w) {
   const std::string why = Why(w);
-  return why.empty() ? "" : w.steps.back() + "\n" + why;
+  return why.empty() ? "" : Step(w, w.steps.size() - 1) + "\n" + why;
+}
+
+std::string Solution(const model::Working& w) {
+  std::string text = texts::kSolutionGiven;
+  for (const std::string& given : w.given) {
+    if (!given.empty()) text += "\n" + given;
+  }
+  text += std::string("\n") + texts::kSolutionSteps + "\n" + Steps(w) + "\n" + texts::kSolutionAnswer;
+  if (w.error) {
+    return text + "\n" +
+           (*w.error == runtime::ErrorKind::Overflow ? texts::kTooLargeTitle : texts::kErrorTitle) + ".";
+  }
+  for (const std::string& answer : w.answers) text += "\n" + answer;
+  return text;
 }
 
 }  // namespace window

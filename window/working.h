@@ -24,4 +24,9 @@ std::string BoxDescription(int quantity, const std::string& explanation);
 // The step that failed, with its numbers, and why, on two lines; empty when no step failed.
 std::string FailingStep(const model::Working& w);
 
+// The whole solution as a pupil writes it in a notebook, as plain text: «Дадено:» and the given
+// measures, «Решение:» and every step, «Отговор:» and the six measures (or, for a run that
+// failed, that there is no such trapezoid), one a line.
+std::string Solution(const model::Working& w);
+
 }  // namespace window

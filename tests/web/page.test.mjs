@@ -220,7 +220,9 @@ const tip = () => page.$eval("#Working", (t) => (t.hidden ? null : t.textContent
 test("after a calculation each box explains its measure, shown by F1 or a long press; any change drops it", async () => {
   await open();
   const own = await working();
-  const h = "x = (a − c) / 2 = (8 − 2) / 2 = 3\nh = √(b² − x²) = √(5² − 3²) = 4";
+  const h =
+    "x = (a − c) / 2 = (8 − 2) / 2 = 3 (x = AH, проекцията на бедрото върху голямата основа)\n" +
+    "h = √(b² − x²) = √(5² − 3²) = √16 = 4";
   const changes = {
     typing: () => page.focus("#Text2_0").then(() => page.keyboard.press("Backspace")),
     Clear: () => press(page, "#Command1_1"),
