@@ -124,6 +124,33 @@ TEST(Win32Window, AnotherCombinationEmptiesEveryBox) {
   EXPECT_EQ(BoxTexts(w), std::vector<std::string>(6));
 }
 
+std::string Clipboard() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = win32::Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::string WithCrLf(std::string text) {
+  for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, "\r");
+  return text;
+}
+
+void PressCtrlShiftC(const Shown& w) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  MSG press{GetFocus(), WM_KEYDOWN, 'C', 0};
+  EXPECT_TRUE(w.window->PreTranslate(press));
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
 // "a,b,h" with a leg shorter than the height: no such trapezoid.
 TEST(Win32Window, ImpossibleShapeShowsTheMessageAndChangesNoBox) {
   Shown w(runtime::CSettings());
@@ -138,6 +165,8 @@ TEST(Win32Window, ImpossibleShapeShowsTheMessageAndChangesNoBox) {
   EXPECT_NE(expected.text.find("√"), std::string::npos);  // the failing step is told too
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0], expected.title + "\n" + expected.text);
+  PressCtrlShiftC(w);  // the solution up to the failing step
+  EXPECT_EQ(Clipboard(), WithCrLf(window::Press(1, rows, runtime::CSettings()).solution));
 }
 
 // What each box explains after a calculation; typing drops it; F1 shows it below the box.
@@ -192,6 +221,28 @@ TEST(Win32Window, WorkingAsTooltipsAndOnF1) {
 
   Type(w.Item(Control::Text2, 0), "1");
   for (int i = 0; i < 6; ++i) EXPECT_EQ(tip(i), "") << "row " << i;
+}
+
+// Ctrl+Shift+C copies the whole solution of the last calculation while the boxes show it, with
+// Windows' line breaks; a changed box drops it.
+TEST(Win32Window, CtrlShiftCCopiesTheSolution) {
+  Shown w(runtime::CSettings());
+  TypeExample(w, 0);
+  model::Rows rows;
+  for (int i = 0; i < 6; ++i) rows[i] = {model::IsGiven(0, i), Text(w.Item(Control::Text2, i))};
+  const std::string expected = WithCrLf(window::Press(0, rows, runtime::CSettings()).solution);
+  Click(w.Item(Control::Command1, 0));
+  SetFocus(w.Item(Control::List1));
+  PressCtrlShiftC(w);
+  EXPECT_EQ(Clipboard(), expected);
+  EXPECT_NE(expected.find("\r\n"), std::string::npos);
+
+  Type(w.Item(Control::Text2, 0), "1");
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  PressCtrlShiftC(w);
+  EXPECT_EQ(Clipboard(), "");
 }
 
 // Tab visits the controls that take the focus in the table's tab order, and comes round again.

@@ -21,11 +21,14 @@ Tessorin::Tessorin(HINSTANCE instance, runtime::RegionalSettings settings)
   LayOut(Dpi(window_));
   Describe();
   focus_ = Item(Control::Text1, 0);
+  ACCEL copy{FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopySolutionId};
+  keys_ = CreateAcceleratorTableW(&copy, 1);
   Form_Load();
 }
 
 Tessorin::~Tessorin() {
   if (IsWindow(window_)) DestroyWindow(window_);
+  DestroyAcceleratorTable(keys_);
   for (HBRUSH brush : brushes_) {
     if (brush != nullptr) DeleteObject(brush);
   }
@@ -43,7 +46,10 @@ HWND Tessorin::Item(Control control, int element) const {
   return nullptr;
 }
 
-bool Tessorin::PreTranslate(MSG& message) const { return IsDialogMessageW(window_, &message) != 0; }
+bool Tessorin::PreTranslate(MSG& message) const {
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  return TranslateAcceleratorW(window_, keys_, &message) != 0 || IsDialogMessageW(window_, &message) != 0;
+}
 
 LRESULT CALLBACK Tessorin::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -90,6 +96,7 @@ LRESULT Tessorin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Tessorin::OnCommand(int id, int code) {
+  if (id == kCopySolutionId) CopySolution();
   const int index = id - kFirstId;
   if (index < 0 || index >= static_cast<int>(controls_.size())) return;  // Enter's IDOK, Esc's IDCANCEL
   const window::ControlSpec& spec = window::Controls()[static_cast<std::size_t>(index)];
@@ -151,10 +158,12 @@ void Tessorin::Calculate() {
   }
   const window::Outcome outcome = window::Press(index, rows, settings_);
   if (outcome.kind == window::Outcome::Kind::Failed) {
+    solution_ = outcome.solution;
     report_(window_, outcome.message.title, outcome.message.text);
   } else if (outcome.kind == window::Outcome::Kind::Solved) {
     for (int i = 0; i < model::kQuantityCount; ++i) SetBoxText(i, outcome.texts[i]);
     ShowWorking(outcome.explanations, outcome.descriptions);
+    solution_ = outcome.solution;  // after the boxes' change, which drops the last one
   }
 }
 

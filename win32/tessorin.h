@@ -1,6 +1,6 @@
 // The calculator's one window on the Windows API, built from window/'s table of controls. Like
-// the Qt window it keeps no state of its own beyond its controls: what is selected, ticked,
-// locked and typed lives in them.
+// the Qt window, what is selected, ticked, locked and typed lives in its controls; besides them it
+// keeps only the last calculation's solution to copy, which goes with the working the boxes show.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +16,9 @@
 #include "window/controls.h"
 
 namespace win32 {
+
+// A value box's accessible description: the window's own, and how to copy the solution.
+std::string BoxDescription(const std::string& description);
 
 class Tessorin {
  public:
@@ -65,12 +68,14 @@ class Tessorin {
   void ShowWorking(const model::Texts& explanations, const model::Texts& descriptions);
   void DropWorking();
   void ShowHelp(int row);
+  void CopySolution() const;
   void HideHelp();
   static int Dpi(HWND window);
 
   // Control ids count from here in the table's order, clear of IDOK and IDCANCEL, which the
   // dialog keys Enter and Esc send.
   static constexpr int kFirstId = 100;
+  static constexpr int kCopySolutionId = 99;
 
   HINSTANCE instance_;
   runtime::RegionalSettings settings_;
@@ -90,6 +95,9 @@ class Tessorin {
   std::vector<HBRUSH> brushes_;  // by index in window::Controls(); nullptr where it has no colour
   HBRUSH windowBrush_ = nullptr;
   int dpi_ = 96;
+  HACCEL keys_ = nullptr;  // Ctrl+Shift+C
+  // The whole solution of the last calculation, for Ctrl+Shift+C; dropped with its working.
+  std::string solution_;
 };
 
 }  // namespace win32

@@ -207,8 +207,11 @@ void Tessorin::LayOut(int dpi) {
 void Tessorin::Describe() {
   const std::vector<window::ControlSpec>& specs = window::Controls();
   SetAccessible(window_, window::kForm.accessible.name, window::kForm.accessible.description);
-  for (std::size_t i = 0; i < specs.size(); ++i)
-    SetAccessible(controls_[i], specs[i].name, specs[i].description);
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    const bool box = specs[i].control == Control::Text2;
+    SetAccessible(controls_[i], specs[i].name,
+                  box ? BoxDescription(specs[i].description) : specs[i].description);
+  }
 }
 
 LRESULT Tessorin::Colour(HDC dc, HWND control) {

@@ -1,17 +1,39 @@
 // The working of the last calculation on the value boxes: as their tooltips, on F1, and in their
-// accessible descriptions.
+// accessible descriptions; and the whole solution, which Ctrl+Shift+C copies.
 #include <windows.h>
 // Needs windows.h first.
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "win32/accessible.h"
 #include "win32/tessorin.h"
 #include "win32/wide.h"
+#include "window/texts.h"
 #include "window/working.h"
 
 namespace win32 {
+
+// A value box's description: the window's own, and how to copy the solution.
+std::string BoxDescription(const std::string& description) {
+  return description + "\n" + window::texts::kCopySolution;
+}
+
+// As plain text, with Windows' line breaks.
+void Tessorin::CopySolution() const {
+  if (solution_.empty() || !OpenClipboard(window_)) return;
+  std::wstring text;
+  for (wchar_t c : Wide(solution_)) text += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+  }
+  CloseClipboard();
+}
 
 // The working: a tooltip on each value box under the mouse, and one that F1 shows below the box
 // with the focus.
@@ -57,7 +79,7 @@ void Tessorin::ShowWorking(const model::Texts& explanations, const model::Texts&
     tool.uId = reinterpret_cast<UINT_PTR>(text2_[i]);
     tool.lpszText = text.data();
     SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SetAccessibleDescription(text2_[i], descriptions[i]);
+    SetAccessibleDescription(text2_[i], BoxDescription(descriptions[i]));
   }
   HideHelp();
 }
@@ -65,6 +87,7 @@ void Tessorin::ShowWorking(const model::Texts& explanations, const model::Texts&
 // Any change of a box drops the working, so that it never explains numbers the boxes no longer
 // hold; Calculate shows it again after writing them.
 void Tessorin::DropWorking() {
+  solution_.clear();
   model::Texts own;
   for (int i = 0; i < model::kQuantityCount; ++i) own[i] = window::BoxDescription(i, "");
   ShowWorking({}, own);
