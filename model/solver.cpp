@@ -42,7 +42,8 @@ std::optional<Texts> Calculate(int index, const Rows& rows, const runtime::Regio
   if (!read) return std::nullopt;
   const Measures measures = Solve(index, *read);
   Texts texts;
-  for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = runtime::FormatNumber(measures[i], kDecimals, settings);
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    texts[i] = runtime::FormatNumber(measures[i], kDecimals, settings);
   return texts;
 }
 

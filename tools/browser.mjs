@@ -10,8 +10,11 @@ import { serve } from "./serve.mjs";
 export const root = join(dirname(fileURLToPath(import.meta.url)), "..");
 export const site = join(root, "build-web", "site");
 
-// Each browser gets a fresh profile, removed when it is closed.
+// Each browser gets a fresh profile, removed when it is closed. BROWSER names the engine a test
+// asks for (CTest sets it); Chromium is the only one so far.
 export async function launch() {
+  const engine = process.env.BROWSER ?? "chromium";
+  if (engine !== "chromium") throw new Error(`no launcher for BROWSER=${engine}`);
   const profile = mkdtempSync(join(tmpdir(), "trapezoid-chromium-"));
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",

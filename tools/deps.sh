@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfast-float-dev libfmt-dev
   fonts-liberation2
-  clang libclang-rt-14-dev libc++-dev libc++abi-dev googletest
+  clang libclang-rt-14-dev libc++-dev libc++abi-dev googletest clang-format-14
   qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian
 )

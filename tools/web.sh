@@ -9,22 +9,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh --web
 
-# Emscripten's optimiser needs Debian's acorn module, which a node from elsewhere does not find.
-NODE_PATH=$(dirname "$(dpkg -L node-acorn | grep -m1 '/acorn$')")
-export NODE_PATH
-
-emcmake cmake -S . -B build-web -G Ninja -DTRAPEZOID_WEB=ON -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
-cmake --build build-web -j "$(nproc)"
-
-# puppeteer-core, to drive Debian's Chromium; it never downloads a browser of its own.
-browser_tools() {
-  (cd tools && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
-}
+# The web preset of CMakePresets.json: emscripten's tool chain, and Debian's acorn module for its
+# optimiser; the build also installs puppeteer-core (tools/package-lock.json) for the browser.
+cmake --preset web >/dev/null
+cmake --build --preset web
 
 case "${1:-serve}" in
   build) ;;
   serve) exec node tools/serve.mjs build-web/site "${PORT:-8080}" ;;
-  screenshots) browser_tools && exec node tools/web_screenshots.mjs ;;
-  bench) browser_tools && exec node bench/web_bench.mjs ;;
+  screenshots) exec node tools/web_screenshots.mjs ;;
+  bench) exec node bench/web_bench.mjs ;;
   *) echo "usage: tools/web.sh [build|serve|screenshots|bench]" >&2 && exit 2 ;;
 esac

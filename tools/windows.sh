@@ -8,21 +8,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh --windows
 
-dir=build-windows
-export WINEPREFIX=$PWD/$dir/wineprefix
-cmake -S . -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
-  -DTRAPEZOID_QT=OFF -DTRAPEZOID_BENCH=OFF -DTRAPEZOID_GTEST_SOURCE=/usr/src/googletest >/dev/null
-cmake --build "$dir" -j "$(nproc)"
+# The preset "windows" of CMakePresets.json, into build-windows/.
+export WINEPREFIX=$PWD/build-windows/wineprefix
+cmake --preset windows >/dev/null
+cmake --build --preset windows
 
 # Wine's server outlives its last program by a few seconds; this prefix's own is ended at once.
 stop_wine() { wineserver -k 2>/dev/null || true; }
 
 case "${1:-build}" in
   build) ;;
-  test) ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" ;;
+  test) ctest --preset windows ;;
   screenshot)
     trap stop_wine EXIT
-    xvfb-run -a -s '-screen 0 1600x1200x24' bash tools/windows_screenshot.sh "$dir/trapezoid.exe" "${2:-docs/windows.png}"
+    xvfb-run -a -s '-screen 0 1600x1200x24' bash tools/windows_screenshot.sh build-windows/trapezoid.exe "${2:-docs/windows.png}"
     ;;
   *) echo "usage: tools/windows.sh [build|test|screenshot]" >&2 && exit 2 ;;
 esac

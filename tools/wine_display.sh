@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A virtual X display for the Windows tests under Wine, started before them and stopped after
-# them by CTest (the fixture wine_display), by its process id. tools/wine_run.sh runs every
-# program of the build tree on it. Stopping ends the build tree's Wine server too.
+# them by CTest (the fixture wine_display), by its process id, with the build tree's Wine prefix
+# and server. tools/wine_run.sh runs every program of the build tree on that display.
 #   tools/wine_display.sh start|stop BUILD-DIR
 set -euo pipefail
 dir=$(cd "$2" && pwd)
@@ -17,7 +17,12 @@ case "$1" in
     done
     [ -s "$dir/xvfb.number" ] || { echo "Xvfb did not start" >&2; exit 1; }
     echo ":$(tr -d '\n' <"$dir/xvfb.number")" >"$dir/xvfb.display"
-    echo "display $(cat "$dir/xvfb.display")"
+    # One Wine server for all the tests, kept until the stop, so that Wine's desktop and services
+    # start once, before the tests, rather than in the first tests that run side by side.
+    mkdir -p "$dir/wineprefix"
+    WINEPREFIX=$dir/wineprefix wineserver -p </dev/null >/dev/null 2>&1
+    bash "$(dirname "$0")/wine_run.sh" --init "$dir"
+    echo "display $(cat "$dir/xvfb.display"), Wine prefix $dir/wineprefix"
     ;;
   stop)
     WINEPREFIX=$dir/wineprefix wineserver -k 2>/dev/null || true

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine, in a throwaway prefix of the build tree's own (the folder
-# holding CMakeCache.txt; WINEPREFIX overrides), without Wine's debug output, on the build
-# tree's virtual display where one runs. The first run
-# creates the prefix, under a lock so that tests started together wait for it, and without the
-# Mono and Gecko installers, which would ask for a download.
+# holding CMakeCache.txt; WINEPREFIX overrides), without Wine's debug output, on the build tree's
+# virtual display where one runs. The first run creates the prefix, under a lock so that runs
+# started together wait for it, and without the Mono and Gecko installers, which would ask for a
+# download.
 #   tools/wine_run.sh PROGRAM.exe [ARGUMENTS...]
+#   tools/wine_run.sh --init BUILD-DIR        only creates the prefix
 set -euo pipefail
 program=$1
 shift
+init_only=false
+if [ "$program" = --init ]; then
+  init_only=true
+  program=$1/CMakeCache.txt
+fi
 if [ -z "${WINEPREFIX:-}" ]; then
   dir=$(cd "$(dirname "$program")" && pwd)
   while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
@@ -35,9 +41,9 @@ if [ ! -f "$WINEPREFIX/.ready" ]; then
       # Debian's Wine does not find its own fonts (the title bar's symbols, Tahoma) where the
       # fonts-wine package puts them; a prefix finds them in its Fonts folder.
       cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-      wineserver -w
       touch "$WINEPREFIX/.ready"
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+$init_only && exit 0
 exec wine "$program" "$@"
