@@ -41,7 +41,8 @@ fi
 # The Windows version record compiles, with the icon and version 1.00 in block 040904B0.
 if command -v x86_64-w64-mingw32-windres >/dev/null; then
   src=$(cd "$(dirname "$0")/.." && pwd)
-  sed -e "s|@ICON_PATH@|$src/form/images/hamburger.ico|" -e 's/@PROJECT_VERSION_MAJOR@/1/' \
+  sed -e "s|@ICON_PATH@|$src/form/images/hamburger.ico|" \
+      -e "s|@MANIFEST_PATH@|$src/packaging/windows/trapezoid.manifest|" -e 's/@PROJECT_VERSION_MAJOR@/1/' \
       -e 's/@PROJECT_VERSION_MINOR@/00/' -e 's/@PROJECT_VERSION@/1.00/' \
       "$src/packaging/windows/trapezoid.rc.in" > "$stage/trapezoid.rc"
   x86_64-w64-mingw32-windres --preprocessor=cpp -O res -i "$stage/trapezoid.rc" -o "$stage/trapezoid.res"

@@ -6,7 +6,6 @@
 // edges of reading numbers, and random measures written in many forms, under the C, English,
 // Bulgarian and an unusual set of regional settings; ticks as the combination sets them, and
 // now and then at random, which reaches the division by zero.
-#include <QLocale>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -15,9 +14,20 @@
 #include "model/combination.h"
 #include "model/solver.h"
 #include "runtime/format_number.h"
-#include "runtime/qt/locale_settings.h"
 #include "web/json.h"
 #include "window/press.h"
+
+// The Windows build reads English and Bulgarian from Windows, the desktop's from Qt; the two
+// files must be the same, settings included.
+#ifdef _WIN32
+#include "win32/locale_settings.h"
+#define TRAPEZOID_SETTINGS(qt, windows) win32::SettingsOf(windows)
+#else
+#include <QLocale>
+
+#include "runtime/qt/locale_settings.h"
+#define TRAPEZOID_SETTINGS(qt, windows) runtime::SettingsOf(qt)
+#endif
 
 namespace {
 
@@ -37,8 +47,8 @@ std::vector<Named> AllSettings() {
   odd.negativeInParentheses = true;
   odd.leadingZero = false;
   return {{"C", runtime::CSettings()},
-          {"en", runtime::SettingsOf(QLocale(QLocale::English, QLocale::UnitedStates))},
-          {"bg", runtime::SettingsOf(QLocale(QLocale::Bulgarian, QLocale::Bulgaria))},
+          {"en", TRAPEZOID_SETTINGS(QLocale(QLocale::English, QLocale::UnitedStates), L"en-US")},
+          {"bg", TRAPEZOID_SETTINGS(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), L"bg-BG")},
           {"odd", odd}};
 }
 

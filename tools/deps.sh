@@ -15,6 +15,12 @@ packages=(
 )
 case "${1:-}" in
   --screenshots) packages+=(xvfb xauth xdotool imagemagick x11-utils) ;;
+  # The Windows program: mingw-w64 and GoogleTest's source to build it, NSIS for its installer,
+  # Wine with its own fonts (the title bar's symbols) on a virtual display to test it, ImageMagick's
+  # import for its screenshot.
+  --windows)
+    packages+=(g++-mingw-w64-x86-64-posix googletest nsis wine wine64 fonts-wine xvfb xauth imagemagick x11-utils)
+    ;;
   # The web page: emscripten with Debian's node modules, and the three engines for its tests
   # (WebKitGTK through its WebDriver and MiniBrowser, which draws on an Xvfb).
   --web)

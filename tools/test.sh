@@ -7,6 +7,8 @@
 #   libcxx    the plain layers' tests built with clang and LLVM's libc++, so the core stays portable
 #   web       the page built with emscripten; its core held to the native one (which the default
 #             stage builds) and the page driven in Chromium, Firefox ESR and WebKitGTK
+#   windows   the Windows program cross-built with mingw-w64; the core's tests, the window driven
+#             through its messages, the packaging, and the native core's answers, under Wine
 #   fuzz      a short run of each fuzz target, FUZZ_SECONDS each (default 60; 0 skips the stage)
 #   tools/test.sh [STAGE...]      (every stage by default)
 # The last line adds up CTest's own counts of every stage; a stage that does not configure or
@@ -14,14 +16,13 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 stages=("$@")
-[ ${#stages[@]} -gt 0 ] || stages=(default sanitize libcxx web fuzz)
+[ ${#stages[@]} -gt 0 ] || stages=(default sanitize libcxx web windows fuzz)
 export FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 
-if [[ " ${stages[*]} " == *" web "* ]]; then
-  bash tools/deps.sh --web || exit 1
-else
-  bash tools/deps.sh || exit 1
-fi
+bash tools/deps.sh || exit 1
+for extra in web windows; do
+  if [[ " ${stages[*]} " == *" $extra "* ]]; then bash tools/deps.sh "--$extra" || exit 1; fi
+done
 
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

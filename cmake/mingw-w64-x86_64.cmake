@@ -1,0 +1,21 @@
+# Cross-compiles for 64-bit Windows with Debian's mingw-w64 (the posix threads flavour, whose
+# libstdc++ has std::thread and std::mutex). Everything is linked statically, so the programs
+# import only Windows' own DLLs, and CTest runs them under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(triple x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${triple}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# A test program runs under Wine, in a Wine prefix of the build tree's own.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine_run.sh)

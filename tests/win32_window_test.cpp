@@ -1,0 +1,357 @@
+// The Windows window driven through its controls' messages, as a user drives it.
+#include <algorithm>
+
+#include "model/combination.h"
+#include "tests/win32_driver.h"
+#include "window/controls.h"
+#include "window/press.h"
+
+namespace {
+
+using namespace test;
+
+const std::vector<std::string> kExample = {"8", "5", "2", "4", "20", "20"};
+const std::vector<std::string> kExampleShown = {"8.00000", "5.00000", "2.00000",
+                                                "4.00000", "20.0000", "20.0000"};
+
+// Types the example's given measures of combination `index` into their boxes.
+void TypeExample(const Shown& w, int index) {
+  for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
+    Type(w.Item(Control::Text2, q), kExample[q]);
+  }
+}
+
+void ExpectRowsOf(const Shown& w, int index) {
+  for (int i = 0; i < 6; ++i) {
+    const bool given = model::IsGiven(index, i);
+    EXPECT_EQ(Ticked(w.Item(Control::Check1, i)), given) << "row " << i;
+    EXPECT_EQ(ReadOnly(w.Item(Control::Text2, i)), !given) << "row " << i;
+    EXPECT_FALSE(IsWindowEnabled(w.Item(Control::Check1, i))) << "row " << i;
+  }
+}
+
+TEST(Win32Window, LoadsWithTheFirstCombinationAndEmptyBoxes) {
+  Shown w(runtime::CSettings());
+  EXPECT_EQ(SendMessageW(w.Item(Control::List1), LB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(w.Item(Control::List1), LB_GETCOUNT, 0, 0), model::kCombinationCount);
+  ExpectRowsOf(w, 0);
+  EXPECT_EQ(BoxTexts(w), std::vector<std::string>(6));
+  EXPECT_EQ(GetFocus(), w.Item(Control::Text1, 0));
+  EXPECT_FALSE(IsWindowVisible(w.Item(Control::Text1, 1)));
+}
+
+TEST(Win32Window, EveryCombinationSolvesTheAssignmentExample) {
+  Shown w(runtime::CSettings());
+  for (int index = 0; index < model::kCombinationCount; ++index) {
+    SCOPED_TRACE(model::kCombinations[static_cast<std::size_t>(index)].label);
+    Choose(w, index);
+    ExpectRowsOf(w, index);
+    TypeExample(w, index);
+    Click(w.Item(Control::Command1, 0));
+    EXPECT_EQ(BoxTexts(w), kExampleShown);
+  }
+  EXPECT_TRUE(w.messages.empty());
+}
+
+TEST(Win32Window, BoxesTakeSevenCharactersAndOnlyWhereGiven) {
+  Shown w(runtime::CSettings());
+  Type(w.Item(Control::Text2, 0), "12345678,9 x");
+  Type(w.Item(Control::Text2, 3), "4");  // h is computed in "a,b,c"
+  Type(w.Item(Control::Text1, 0), "x");
+  EXPECT_EQ(Text(w.Item(Control::Text2, 0)), "1234567");
+  EXPECT_EQ(Text(w.Item(Control::Text2, 3)), "");
+  EXPECT_EQ(Text(w.Item(Control::Text1, 0)).rfind("Задание:", 0), 0u);
+}
+
+TEST(Win32Window, InvalidInputChangesNothing) {
+  Shown w(runtime::CSettings());
+  for (const std::vector<std::string>& given : std::vector<std::vector<std::string>>{
+           {"", "", ""}, {"8", "5", "0"}, {"8", "-5", "2"}, {"x", "5", "2"}}) {
+    Click(w.Item(Control::Command1, 1));
+    for (int i = 0; i < 3; ++i) Type(w.Item(Control::Text2, i), given[static_cast<std::size_t>(i)]);
+    const std::vector<std::string> before = BoxTexts(w);
+    Click(w.Item(Control::Command1, 0));
+    EXPECT_EQ(BoxTexts(w), before);
+  }
+  EXPECT_TRUE(w.messages.empty());
+}
+
+TEST(Win32Window, ClearEmptiesTheBoxesAndKeepsTheRest) {
+  Shown w(runtime::CSettings());
+  Choose(w, 9);
+  TypeExample(w, 9);
+  Click(w.Item(Control::Command1, 0));
+  Click(w.Item(Control::Command1, 1));
+  EXPECT_EQ(BoxTexts(w), std::vector<std::string>(6));
+  ExpectRowsOf(w, 9);
+  EXPECT_EQ(SendMessageW(w.Item(Control::List1), LB_GETCURSEL, 0, 0), 9);
+  Click(w.Item(Control::Command1, 0));  // nothing given: nothing happens
+  EXPECT_EQ(BoxTexts(w), std::vector<std::string>(6));
+}
+
+TEST(Win32Window, ListAnswersTheKeyboardAndTheLeftButtonOnly) {
+  Shown w(runtime::CSettings());
+  HWND list = w.Item(Control::List1);
+  TypeExample(w, 0);
+  SetFocus(list);
+  SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
+  ExpectRowsOf(w, 1);
+  EXPECT_EQ(BoxTexts(w), std::vector<std::string>(6));
+
+  RECT row;
+  SendMessageW(list, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row));
+  const LPARAM at = MAKELPARAM(row.left + 2, row.top + 2);
+  Type(w.Item(Control::Text2, 0), "8");
+  SendMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+  SendMessageW(list, WM_RBUTTONUP, 0, at);
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(Text(w.Item(Control::Text2, 0)), "8");
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(list, WM_LBUTTONUP, 0, at);
+  Pump(*w.window);
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 3);
+  ExpectRowsOf(w, 3);
+  EXPECT_EQ(Text(w.Item(Control::Text2, 0)), "");
+}
+
+TEST(Win32Window, AnotherCombinationEmptiesEveryBox) {
+  Shown w(runtime::CSettings());
+  TypeExample(w, 0);
+  Click(w.Item(Control::Command1, 0));
+  Choose(w, 11);
+  ExpectRowsOf(w, 11);
+  EXPECT_EQ(BoxTexts(w), std::vector<std::string>(6));
+}
+
+std::string Clipboard() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = win32::Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::string WithCrLf(std::string text) {
+  for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, "\r");
+  return text;
+}
+
+void PressCtrlShiftC(const Shown& w) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  MSG press{GetFocus(), WM_KEYDOWN, 'C', 0};
+  EXPECT_TRUE(w.window->PreTranslate(press));
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+// "a,b,h" with a leg shorter than the height: no such trapezoid.
+TEST(Win32Window, ImpossibleShapeShowsTheMessageAndChangesNoBox) {
+  Shown w(runtime::CSettings());
+  Choose(w, 1);
+  for (auto [row, value] : {std::pair{0, "8"}, {1, "1"}, {3, "4"}}) Type(w.Item(Control::Text2, row), value);
+  const std::vector<std::string> before = BoxTexts(w);
+  Click(w.Item(Control::Command1, 0));
+  EXPECT_EQ(BoxTexts(w), before);
+  model::Rows rows;
+  for (int i = 0; i < 6; ++i) rows[i] = {model::IsGiven(1, i), before[static_cast<std::size_t>(i)]};
+  const window::Message expected = window::Press(1, rows, runtime::CSettings()).message;
+  EXPECT_NE(expected.text.find("√"), std::string::npos);  // the failing step is told too
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0], expected.title + "\n" + expected.text);
+  PressCtrlShiftC(w);  // the solution up to the failing step
+  EXPECT_EQ(Clipboard(), WithCrLf(window::Press(1, rows, runtime::CSettings()).solution));
+}
+
+// What each box explains after a calculation; typing drops it; F1 shows it below the box.
+TEST(Win32Window, WorkingAsTooltipsAndOnF1) {
+  Shown w(runtime::CSettings());
+  TypeExample(w, 0);
+  model::Rows rows;
+  for (int i = 0; i < 6; ++i) rows[i] = {model::IsGiven(0, i), Text(w.Item(Control::Text2, i))};
+  Click(w.Item(Control::Command1, 0));
+  HWND tips = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND found, LPARAM out) {
+        wchar_t name[64];
+        GetClassNameW(found, name, 64);
+        TOOLINFOW tool{sizeof tool};
+        if (std::wstring(name) == TOOLTIPS_CLASSW && SendMessageW(found, TTM_GETTOOLCOUNT, 0, 0) == 6) {
+          *reinterpret_cast<HWND*>(out) = found;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&tips));
+  ASSERT_NE(tips, nullptr);
+  auto tip = [&](int row) {
+    wchar_t text[4096] = {};
+    TOOLINFOW tool{sizeof tool};
+    tool.hwnd = w.window->Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(w.Item(Control::Text2, row));
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return win32::Utf8(text);
+  };
+  const auto working = window::Press(0, rows, runtime::CSettings()).explanations;
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(tip(i), working[static_cast<std::size_t>(i)]) << "row " << i;
+  EXPECT_NE(tip(5).find("S ="), std::string::npos);
+
+  HWND box = w.Item(Control::Text2, 5);
+  SetFocus(box);
+  SendMessageW(box, WM_KEYDOWN, VK_F1, 0);
+  bool shown = false;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND found, LPARAM out) {
+        wchar_t name[64];
+        GetClassNameW(found, name, 64);
+        if (std::wstring(name) == TOOLTIPS_CLASSW && IsWindowVisible(found))
+          *reinterpret_cast<bool*>(out) = true;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  EXPECT_TRUE(shown);
+
+  Type(w.Item(Control::Text2, 0), "1");
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(tip(i), "") << "row " << i;
+}
+
+// Ctrl+Shift+C copies the whole solution of the last calculation while the boxes show it, with
+// Windows' line breaks; a changed box drops it.
+TEST(Win32Window, CtrlShiftCCopiesTheSolution) {
+  Shown w(runtime::CSettings());
+  TypeExample(w, 0);
+  model::Rows rows;
+  for (int i = 0; i < 6; ++i) rows[i] = {model::IsGiven(0, i), Text(w.Item(Control::Text2, i))};
+  const std::string expected = WithCrLf(window::Press(0, rows, runtime::CSettings()).solution);
+  Click(w.Item(Control::Command1, 0));
+  SetFocus(w.Item(Control::List1));
+  PressCtrlShiftC(w);
+  EXPECT_EQ(Clipboard(), expected);
+  EXPECT_NE(expected.find("\r\n"), std::string::npos);
+
+  Type(w.Item(Control::Text2, 0), "1");
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  PressCtrlShiftC(w);
+  EXPECT_EQ(Clipboard(), "");
+}
+
+// Tab visits the controls that take the focus in the table's tab order, and comes round again.
+TEST(Win32Window, TabFollowsTheTabOrder) {
+  Shown w(runtime::CSettings());
+  std::vector<window::ControlSpec> stops = window::Controls();
+  std::stable_sort(stops.begin(), stops.end(),
+                   [](const auto& x, const auto& y) { return x.tabIndex < y.tabIndex; });
+  std::vector<HWND> expected;
+  for (const window::ControlSpec& s : stops) {
+    const bool focusable = s.visible && s.control != Control::Label1 && s.control != Control::Frame1 &&
+                           s.control != Control::Check1;
+    if (focusable) expected.push_back(w.Item(s.control, s.element));
+  }
+  ASSERT_EQ(expected.size(), 11u);
+  std::vector<HWND> visited{GetFocus()};
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0};
+    EXPECT_TRUE(w.window->PreTranslate(tab));
+    visited.push_back(GetFocus());
+  }
+  expected.push_back(expected.front());
+  EXPECT_EQ(visited, expected);
+}
+
+// Enter and Esc press no button.
+TEST(Win32Window, NeitherButtonIsTheDefault) {
+  Shown w(runtime::CSettings());
+  TypeExample(w, 0);
+  HWND box = w.Item(Control::Text2, 0);
+  SetFocus(box);
+  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    MSG press{box, WM_KEYDOWN, key, 0};
+    w.window->PreTranslate(press);
+    Pump(*w.window);
+  }
+  EXPECT_EQ(BoxTexts(w), (std::vector<std::string>{"8", "5", "2", "", "", ""}));
+}
+
+COLORREF PixelAt(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return colour;
+}
+
+// Every coloured control shows its colour inside its border, the window its own around them.
+TEST(Win32Window, ShowsTheTablesColours) {
+  Shown w(runtime::CSettings());
+  RedrawWindow(w.window->Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  auto rgb = [](window::colours::Rgb c) { return RGB(c.red, c.green, c.blue); };
+  int checked = 0;
+  for (const window::ControlSpec& s : window::Controls()) {
+    if (!s.background) continue;
+    HWND control = w.Item(s.control, s.element);
+    RECT r;
+    GetClientRect(control, &r);
+    // Just inside the raised edge of a button; a frame's colour shows below its rows.
+    const int x = 3;
+    const int y = s.control == Control::Frame1 ? r.bottom - 4 : 3;
+    EXPECT_EQ(PixelAt(control, x, y), rgb(*s.background)) << s.name;
+    ++checked;
+  }
+  EXPECT_EQ(checked, 11);
+  EXPECT_EQ(PixelAt(w.window->Handle(), 4, 100), rgb(window::kForm.background));
+}
+
+// Each control stands at the table's place in the table's font, and on a screen of twice the
+// density at twice the place.
+TEST(Win32Window, ControlsStandAtTheTablesPlacesAndScale) {
+  Shown w(runtime::CSettings());
+  HWND window = w.window->Handle();
+  for (int factor : {1, 2}) {
+    if (factor == 2) {
+      RECT frame;
+      GetWindowRect(window, &frame);
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&frame));
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, factor * window::kForm.width);
+    EXPECT_EQ(client.bottom, factor * window::kForm.height);
+    for (const window::ControlSpec& s : window::Controls()) {
+      HWND control = w.Item(s.control, s.element);
+      RECT r;
+      GetWindowRect(control, &r);
+      MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+      const window::layout::Rect want = s.InWindow();
+      EXPECT_EQ(r.left, factor * want.left) << s.name;
+      EXPECT_EQ(r.top, factor * want.top) << s.name;
+      EXPECT_EQ(r.right - r.left, factor * want.width) << s.name;
+      EXPECT_EQ(r.bottom - r.top, factor * want.height) << s.name;
+      if (s.control == Control::Picture1) continue;  // a drawing, no text
+      LOGFONTW font;
+      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+      EXPECT_EQ(win32::Utf8(font.lfFaceName), window::kForm.fontFamily);
+      EXPECT_EQ(font.lfHeight, -MulDiv(window::kForm.fontPoints, 96 * factor, 72));
+      EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

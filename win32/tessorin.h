@@ -1,0 +1,103 @@
+// The calculator's one window on the Windows API, built from window/'s table of controls. Like
+// the Qt window, what is selected, ticked, locked and typed lives in its controls; besides them it
+// keeps only the last calculation's solution to copy, which goes with the working the boxes show.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/solver.h"
+#include "runtime/regional_settings.h"
+#include "window/controls.h"
+
+namespace win32 {
+
+// A value box's accessible description: the window's own, and how to copy the solution.
+std::string BoxDescription(const std::string& description);
+
+class Tessorin {
+ public:
+  // Shows a message to the user (UTF-8 texts); replaceable so that tests need not answer a dialog.
+  using Reporter = std::function<void(HWND owner, const std::string& title, const std::string& text)>;
+
+  // Creates the window and its controls, hidden, and runs its Load.
+  Tessorin(HINSTANCE instance, runtime::RegionalSettings settings);
+  ~Tessorin();
+  Tessorin(const Tessorin&) = delete;
+  Tessorin& operator=(const Tessorin&) = delete;
+
+  HWND Handle() const { return window_; }
+  // The control of this kind and element; nullptr for none.
+  HWND Item(window::layout::Control control, int element = 0) const;
+  void SetReporter(Reporter reporter) { report_ = std::move(reporter); }
+  // Tab and the other keys of a dialog; true where `message` was handled.
+  bool PreTranslate(MSG& message) const;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR data);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void CreateFrame();
+  void BuildControls();
+  HWND MakeControl(const window::ControlSpec& spec, int id);
+  void AddTooltips();
+  void LayOut(int dpi);
+  void Describe();
+  std::string Working(int row) const;
+  LRESULT Colour(HDC dc, HWND control);
+  void DrawButton(const DRAWITEMSTRUCT& item);
+  void OnCommand(int id, int code);
+
+  void Form_Load();
+  void List1_Click(int index);
+  void Command1_Click(int index);
+  void ApplyCombination();
+  void Calculate();
+  void ClearValues();
+
+  int Row(HWND box) const;
+  std::string BoxText(int row) const;
+  void SetBoxText(int row, const std::string& text);
+  void ShowWorking(const model::Texts& explanations, const model::Texts& descriptions);
+  void DropWorking();
+  void ShowHelp(int row);
+  void CopySolution() const;
+  void HideHelp();
+  static int Dpi(HWND window);
+
+  // Control ids count from here in the table's order, clear of IDOK and IDCANCEL, which the
+  // dialog keys Enter and Esc send.
+  static constexpr int kFirstId = 100;
+  static constexpr int kCopySolutionId = 99;
+
+  HINSTANCE instance_;
+  runtime::RegionalSettings settings_;
+  Reporter report_;
+  HWND window_ = nullptr;
+  std::vector<HWND> controls_;  // by index in window::Controls()
+  std::array<HWND, 6> check1_{};
+  std::array<HWND, 6> text2_{};
+  std::array<HWND, 2> command1_{};
+  HWND list1_ = nullptr;
+  HWND tips_ = nullptr;   // the boxes' working under the mouse
+  HWND help_ = nullptr;   // the working of the box with the focus, on F1
+  HWND focus_ = nullptr;  // the control that had the focus when the window was left
+  HFONT font_ = nullptr;
+  HBITMAP drawing_ = nullptr;
+  HBITMAP drawing2x_ = nullptr;
+  std::vector<HBRUSH> brushes_;  // by index in window::Controls(); nullptr where it has no colour
+  HBRUSH windowBrush_ = nullptr;
+  int dpi_ = 96;
+  HACCEL keys_ = nullptr;  // Ctrl+Shift+C
+  // The whole solution of the last calculation, for Ctrl+Shift+C; dropped with its working.
+  std::string solution_;
+};
+
+}  // namespace win32

@@ -1,0 +1,259 @@
+// How the window is built from window/'s table and drawn: controls, places at the screen's
+// density, font, colours and the coloured buttons.
+#include <windows.h>
+// Needs windows.h first.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <numeric>
+
+#include "model/combination.h"
+#include "win32/accessible.h"
+#include "win32/picture.h"
+#include "win32/tessorin.h"
+#include "win32/wide.h"
+
+namespace win32 {
+
+namespace layout = window::layout;
+using layout::Control;
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"Tessorin";
+// A fixed single border: a title bar with the icon and a close box, no sizing, no minimise or
+// maximise box. Not WS_CLIPCHILDREN: the frame draws no background of its own, so the window
+// paints it.
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+COLORREF ToColorRef(window::colours::Rgb c) {
+  return RGB(static_cast<BYTE>(c.red), static_cast<BYTE>(c.green), static_cast<BYTE>(c.blue));
+}
+
+// Windows 10's functions for a screen's density, looked up so that the program still starts on
+// older Windows, where the density of the whole desktop stands for every screen.
+template <typename Function>
+Function User32(const char* name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+RECT FrameFor(int width, int height, int dpi) {
+  RECT r{0, 0, width, height};
+  using Adjust = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjust = User32<Adjust>("AdjustWindowRectExForDpi");
+  if (adjust != nullptr) {
+    adjust(&r, kFrameStyle, FALSE, 0, static_cast<UINT>(dpi));
+  } else {
+    AdjustWindowRectEx(&r, kFrameStyle, FALSE, 0);
+  }
+  return r;
+}
+
+const wchar_t* ClassOf(Control control) {
+  switch (control) {
+    case Control::Label1: return L"STATIC";
+    case Control::List1: return L"LISTBOX";
+    case Control::Text1:
+    case Control::Text2: return L"EDIT";
+    case Control::Picture1: return nullptr;  // the program's own
+    default: return L"BUTTON";
+  }
+}
+
+// The standard control each kind of the table is, in the state the window description gives it.
+DWORD StyleOf(Control control) {
+  switch (control) {
+    case Control::Label1: return SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
+    case Control::List1: return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+    case Control::Frame1: return BS_GROUPBOX;
+    case Control::Check1: return BS_CHECKBOX | WS_TABSTOP | WS_DISABLED;  // ticked by the program only
+    case Control::Text2: return ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP;
+    case Control::Picture1: return WS_TABSTOP;
+    case Control::Command1: return BS_OWNERDRAW | WS_TABSTOP;  // so that its face shows its colour
+    case Control::Text1: return ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP;
+  }
+  return 0;
+}
+
+bool Sunken(Control control) {
+  return control == Control::List1 || control == Control::Text1 || control == Control::Text2 ||
+         control == Control::Picture1;
+}
+
+}  // namespace
+
+int Tessorin::Dpi(HWND window) {
+  using GetDpi = UINT(WINAPI*)(HWND);
+  static const auto get = User32<GetDpi>("GetDpiForWindow");
+  if (get != nullptr) return static_cast<int>(get(window));
+  HDC dc = GetDC(window);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(window, dc);
+  return dpi;
+}
+
+void Tessorin::CreateFrame() {
+  WNDCLASSEXW existing{sizeof existing};
+  if (!GetClassInfoExW(instance_, kClassName, &existing)) {
+    WNDCLASSEXW c{sizeof c};
+    c.lpfnWndProc = Proc;
+    c.hInstance = instance_;
+    c.hIcon = LoadIconW(instance_, L"IDI_ICON1");
+    c.hIconSm =
+        static_cast<HICON>(LoadImageW(instance_, L"IDI_ICON1", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), 0));
+    c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    c.lpszClassName = kClassName;
+    RegisterClassExW(&c);
+  }
+  windowBrush_ = CreateSolidBrush(ToColorRef(window::kForm.background));
+  CreateWindowExW(0, kClassName, Wide(window::kForm.caption).c_str(), kFrameStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, window::kForm.width, window::kForm.height, nullptr, nullptr, instance_,
+                  this);
+}
+
+// The controls are made in tab order, which makes it their order for the keyboard too.
+void Tessorin::BuildControls() {
+  const std::vector<window::ControlSpec>& specs = window::Controls();
+  std::vector<std::size_t> order(specs.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&specs](std::size_t x, std::size_t y) { return specs[x].tabIndex < specs[y].tabIndex; });
+  controls_.assign(specs.size(), nullptr);
+  brushes_.assign(specs.size(), nullptr);
+  for (std::size_t i : order) {
+    controls_[i] = MakeControl(specs[i], kFirstId + static_cast<int>(i));
+    if (specs[i].background) brushes_[i] = CreateSolidBrush(ToColorRef(*specs[i].background));
+  }
+}
+
+HWND Tessorin::MakeControl(const window::ControlSpec& spec, int id) {
+  const wchar_t* name = ClassOf(spec.control);
+  if (name == nullptr) name = PictureClass(instance_);
+  const DWORD style = WS_CHILD | (spec.visible ? WS_VISIBLE : 0) | StyleOf(spec.control);
+  HWND control =
+      CreateWindowExW(Sunken(spec.control) ? WS_EX_CLIENTEDGE : 0, name, Wide(spec.text).c_str(), style, 0, 0,
+                      0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  const int e = spec.element;
+  switch (spec.control) {
+    case Control::List1:
+      list1_ = control;
+      for (const model::Combination& c : model::kCombinations) {
+        SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(c.label).c_str()));
+      }
+      break;
+    case Control::Check1: check1_[e] = control; break;
+    case Control::Text2:
+      text2_[e] = control;
+      SendMessageW(control, EM_LIMITTEXT, layout::kDesignMaxLength, 0);
+      SetWindowSubclass(control, BoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+      break;
+    case Control::Text1: SetWindowSubclass(control, BoxProc, 0, reinterpret_cast<DWORD_PTR>(this)); break;
+    case Control::Command1: command1_[e] = control; break;
+    case Control::Picture1:
+      drawing_ = LoadJpeg(instance_, L"TRAPEZOID");
+      drawing2x_ = LoadJpeg(instance_, L"TRAPEZOID2X");
+      break;
+    default: break;
+  }
+  return control;
+}
+
+// Everything at the screen's density: 96 dots per inch is the table's pixels.
+void Tessorin::LayOut(int dpi) {
+  dpi_ = dpi;
+  auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  const int width = scale(window::kForm.width);
+  const int height = scale(window::kForm.height);
+  RECT frame = FrameFor(width, height, dpi);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The title bar may keep another density's height for a while; the client area is what counts.
+  RECT client;
+  GetClientRect(window_, &client);
+  if (client.right != width || client.bottom != height) {
+    GetWindowRect(window_, &frame);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + width - client.right,
+                 frame.bottom - frame.top + height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  HFONT old = font_;
+  font_ = CreateFontW(-MulDiv(window::kForm.fontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                      RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                      DEFAULT_PITCH | FF_ROMAN, Wide(window::kForm.fontFamily).c_str());
+  const std::vector<window::ControlSpec>& specs = window::Controls();
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    const layout::Rect r = specs[i].InWindow();
+    SetWindowPos(controls_[i], nullptr, scale(r.left), scale(r.top), scale(r.width), scale(r.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  }
+  if (old != nullptr) DeleteObject(old);
+
+  // On a screen of twice the density or more, the drawing made at twice the size stays sharp.
+  if (HWND picture = Item(Control::Picture1); picture != nullptr && drawing_ != nullptr) {
+    BITMAP info;
+    GetObjectW(drawing_, sizeof info, &info);
+    const bool sharp = dpi >= 192 && drawing2x_ != nullptr;
+    SendMessageW(picture, kSetDrawing, reinterpret_cast<WPARAM>(sharp ? drawing2x_ : drawing_),
+                 MAKELPARAM(scale(info.bmWidth), scale(info.bmHeight)));
+  }
+  SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, scale(480));
+  SendMessageW(help_, TTM_SETMAXTIPWIDTH, 0, scale(480));
+}
+
+void Tessorin::Describe() {
+  const std::vector<window::ControlSpec>& specs = window::Controls();
+  SetAccessible(window_, window::kForm.accessible.name, window::kForm.accessible.description);
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    const bool box = specs[i].control == Control::Text2;
+    SetAccessible(controls_[i], specs[i].name,
+                  box ? BoxDescription(specs[i].description) : specs[i].description);
+  }
+}
+
+LRESULT Tessorin::Colour(HDC dc, HWND control) {
+  const auto found = std::find(controls_.begin(), controls_.end(), control);
+  if (found == controls_.end())
+    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
+  const auto i = static_cast<std::size_t>(found - controls_.begin());
+  const window::ControlSpec& spec = window::Controls()[i];
+  if (brushes_[i] != nullptr) {
+    SetBkColor(dc, ToColorRef(*spec.background));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(brushes_[i]);
+  }
+  // Read-only boxes keep the colours of a box that can be typed into.
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+// A button face of exactly the table's colour, raised, and sunken while pressed.
+void Tessorin::DrawButton(const DRAWITEMSTRUCT& item) {
+  const auto found = std::find(controls_.begin(), controls_.end(), item.hwndItem);
+  if (found == controls_.end()) return;
+  RECT face = item.rcItem;
+  HDC dc = item.hDC;
+  FillRect(dc, &face, brushes_[static_cast<std::size_t>(found - controls_.begin())]);
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  wchar_t caption[64] = {};
+  GetWindowTextW(item.hwndItem, caption, 64);
+  RECT text = face;
+  if (pressed) OffsetRect(&text, 1, 1);
+  HGDIOBJ old = SelectObject(dc, font_);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(dc, old);
+  if ((item.itemState & ODS_FOCUS) != 0) {
+    const int inset = MulDiv(4, dpi_, 96);
+    InflateRect(&face, -inset, -inset);
+    DrawFocusRect(dc, &face);
+  }
+}
+
+}  // namespace win32
