@@ -3,6 +3,7 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 import { problemSearch, readProblem, typedForm } from "../../web/link.js";
+import { numberFormat, pageLocale } from "../../web/regional.js";
 
 // The list's combinations: label and the rows it gives, as the page's list holds them.
 const combinations = [
@@ -48,4 +49,16 @@ test("a number the window wrote is named as a pupil types it", () => {
     ["12", "", "12"],
   ];
   for (const [written, group, typed] of cases) assert.equal(typedForm(written, group), typed, written);
+});
+
+test("?locale= names the number format's language; a name that is no language tag leaves the browser's", () => {
+  Object.defineProperty(globalThis, "navigator", { value: { languages: ["bg-BG"] }, configurable: true });
+  const cases = [
+    ["?locale=de-DE", "de-DE"],
+    ["?locale=bg_BG", "bg-BG"], // an underscore, an easy slip
+    ["?locale=<b>", "bg-BG"],
+    ["", "bg-BG"],
+  ];
+  for (const [search, locale] of cases) assert.equal(pageLocale(search), locale, search);
+  assert.equal(numberFormat(pageLocale("?locale=bg_BG")).decimalSymbol, ",");
 });
