@@ -89,6 +89,9 @@ class PuppeteerTab {
   async open(url) {
     await this.#page.goto(url, { waitUntil: "load" });
   }
+  async reload() {
+    await this.#page.reload({ waitUntil: "load" });
+  }
   run(fn, ...args) {
     return this.#page.evaluate(fn, ...args);
   }

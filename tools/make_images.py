@@ -3,6 +3,8 @@
 
   form/images/trapezoid.jpg   the drawing shown in the window (183 x 197, greyscale JPEG, 96 dpi)
   form/images/trapezoid@2x.jpg  the same drawing for screens scaled by two (366 x 394, 192 dpi)
+  form/images/trapezoid.svg   the same drawing in lines and letters, which the web page writes
+                              into itself: sharp at any scale, and no file to wait for
   form/images/hamburger.ico   the window and program icon (32 x 32, 256 colours, transparency mask)
   packaging/icons/...         the same icon as PNG in the hicolor sizes, and as SVG
 
@@ -50,6 +52,29 @@ def draw_trapezoid(path, scale=1):
         g.text((x * s, y * s), text, fill=0, font=font)
     img = img.resize((183 * scale, 197 * scale), Image.LANCZOS)
     img.save(path, "JPEG", quality=92, dpi=(96 * scale, 96 * scale), progressive=False, optimize=False)
+
+
+def trapezoid_svg():
+    """The drawing as SVG, from the same commands. Text stands on its baseline, where the picture
+    has the top of the font's ascent; runs of spaces are kept as no-break spaces."""
+    ascent = ImageFont.truetype(FONT, 13 * SUPER).getmetrics()[0] / SUPER
+    outline = " ".join(f"{x},{y}" for x, y in (A, B, C, D))
+    out = ['<svg xmlns="http://www.w3.org/2000/svg" width="183" height="197" viewBox="0 0 183 197">',
+           '  <rect width="183" height="197" fill="#fff"/>',
+           '  <g stroke="#000" fill="none">',
+           f'    <polygon points="{outline}" stroke-width="2"/>']
+    # A line one pixel wide stands on the middle of its pixels, or it is drawn as two grey ones.
+    for x in (D[0] + 0.5, C[0] + 0.5):
+        out.append(f'    <line x1="{x}" y1="{D[1]}" x2="{x}" y2="{A[1]}"/>')
+    axis = AXIS_X + 0.5
+    out.append(f'    <line x1="{axis}" y1="{AXIS_TOP}" x2="{axis}" y2="{AXIS_BOTTOM}" stroke-dasharray="3 3"/>')
+    out.append('  </g>')
+    out.append('  <g font-family="\'Times New Roman\', \'Liberation Serif\', serif" font-style="italic" font-size="13">')
+    for text, x, y in LETTERING:
+        out.append(f'    <text x="{x}" y="{y + ascent:g}">{text.replace(" ", "&#160;")}</text>')
+    out.append("  </g>")
+    out.append("</svg>")
+    return "\n".join(out) + "\n"
 
 
 # ---- the hamburger icon ----------------------------------------------------------------
@@ -161,6 +186,7 @@ def main():
     images.mkdir(parents=True, exist_ok=True)
     draw_trapezoid(images / "trapezoid.jpg")
     draw_trapezoid(images / "trapezoid@2x.jpg", scale=2)
+    (images / "trapezoid.svg").write_text(trapezoid_svg())
     write_ico_8bit(render_icon(32), images / "hamburger.ico")
 
     hicolor = ROOT / "packaging" / "icons" / "hicolor"

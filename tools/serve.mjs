@@ -47,10 +47,12 @@ function encodingFor(file, accepted = "") {
 }
 
 // Serves DIR on localhost; resolves to the server once it listens. `refuse(path)` may answer a
-// request with 503 (Service Unavailable), as a network that fails for a moment would.
-export function serve(dir, port = 0, { refuse = () => false } = {}) {
-  const server = createServer((request, response) => {
+// request with 503 (Service Unavailable), as a network that fails for a moment would; `hold(path)`
+// may return a promise that the answer waits for, as a slow network would.
+export function serve(dir, port = 0, { refuse = () => false, hold = () => undefined } = {}) {
+  const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
+    await hold(path);
     if (refuse(path)) return response.writeHead(503).end("unavailable");
     let file = join(dir, normalize(path).replace(/^(\.\.[/\\])+/, ""));
     let modified;

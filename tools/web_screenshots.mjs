@@ -9,10 +9,10 @@ import { engines, openTab, root, serveSite } from "./browser.mjs";
 const sizes = { desktop: [800, 600], portrait: [360, 740], landscape: [740, 360] };
 const { server, url } = await serveSite();
 
-// Loads the page and lets its fonts and scroll bars settle before the picture is taken.
+// Loads the page and lets its behaviour, fonts and scroll bars settle before the picture is taken.
 async function show(tab) {
   await tab.open(url);
-  await tab.run(() => document.fonts.ready.then(() => undefined));
+  await tab.run(() => import("./behaviour.js").then(() => document.fonts.ready).then(() => undefined));
   await new Promise((settle) => setTimeout(settle, 500));
 }
 

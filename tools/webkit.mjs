@@ -121,6 +121,12 @@ export class WebKitTab {
     await call("POST", "/actions", { actions: [{ type: "key", id: "keyboard", actions: shift }] });
   }
 
+  // As the reload button, with what the browser keeps of the page (at desktop sizes: a phone's
+  // frame would be reloaded with the empty page around it).
+  async reload() {
+    await this.#session.call("POST", "/refresh", {});
+  }
+
   run(fn, ...args) {
     const script = `return (${fn}).apply(null, arguments);`;
     return this.#session.call("POST", "/execute/sync", { script, args });

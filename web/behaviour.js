@@ -120,9 +120,15 @@ function Command1_Click(index) {
   if (index === 1) ClearValues();
 }
 
-// The page is written as the load leaves the window (each box's length limit included), so it
-// can be used at once; the load runs again here, as a reload may have kept typed texts.
+// The page is written as the load leaves the window (each box's length limit included), and this
+// behaviour arrives after its first paint. A reload or a step back in history may have kept the
+// texts and the choice of the page before: then the load runs again. On a new visit what the
+// pupil did in the meantime stays, a combination already chosen applied.
 function Form_Load() {
+  if (!restored()) {
+    if (List1[0].selectedIndex !== 0) List1_Click(0);
+    return;
+  }
   ClearValues();
   List1[0].selectedIndex = 0;
   List1_Click(0);
@@ -131,6 +137,13 @@ function Form_Load() {
     Check1[row].checked = true;
     Text2[row].readOnly = false;
   }
+}
+
+// Whether the browser may have put back controls of an earlier visit of the page (when it cannot
+// tell, it may have).
+function restored() {
+  const type = performance.getEntriesByType("navigation")[0]?.type ?? "reload";
+  return type === "reload" || type === "back_forward";
 }
 
 List1.forEach((list, i) => list.addEventListener("change", () => List1_Click(i)));

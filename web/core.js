@@ -16,8 +16,11 @@ function load() {
     });
   return core;
 }
-// A failure here is told when the user first asks for a calculation.
-addEventListener("load", () => load().catch(() => {}), { once: true });
+// A failure here is told when the user first asks for a calculation. The page's modules start
+// after its first paint, often once it has loaded already.
+const early = () => load().catch(() => {});
+if (document.readyState === "complete") early();
+else addEventListener("load", early, { once: true });
 
 // Settles once the core can calculate.
 export const ready = () => load().then(() => undefined);

@@ -1,9 +1,11 @@
 // Build tool, run under node: writes the page, the web app manifest and a description of the
 // window for the browser tests, all from the window's tables, so that the page paints at once and
 // a changed number or word changes both front ends.
-//   make_page OUTDIR LOOK.css ICON...    (each icon as icons/48x48.png or icons/scalable.svg)
+//   make_page OUTDIR LOOK.css DRAWING.svg START.js "MODULE..." ICON...
+//     (each icon as icons/48x48.png or icons/scalable.svg)
 // The page carries its styles (LOOK.css, how controls are drawn, then the design's places and
-// colours) in itself, so that nothing but the page stands between navigation and the first frame.
+// colours), its drawing and the script that starts its MODULEs after the first paint (START.js)
+// in itself, so that nothing but the page stands between navigation and the first frame.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -91,7 +93,21 @@ void WriteBox(std::ostream& out, const Entry& box) {
       << Spoken(box) << ">\n";
 }
 
-void WriteControl(std::ostream& out, const Entry& e) {
+// What the page carries in itself besides the window's tables: the styles, the drawing, the
+// script that starts the behaviour, and the modules it starts.
+struct Inlined {
+  std::string style, drawing, start, modules, touchIcon;
+};
+
+// The drawing, written into the page, so that no file has to arrive before it shows. It takes the
+// focus as the design's picture box does; the only tabindex, and 0.
+void WritePicture(std::ostream& out, const Entry& e, const std::string& drawing) {
+  const std::size_t root = drawing.find("<svg ");
+  out << "<svg id=\"" << Id(e) << "\" tabindex=\"0\" role=\"img\" aria-label=\"" << Html(e.name)
+      << "\" aria-description=\"" << Html(e.description) << "\" " << drawing.substr(root + 5);
+}
+
+void WriteControl(std::ostream& out, const Entry& e, const Inlined& inlined) {
   const std::string id = Id(e);
   switch (e.control) {
     case layout::Control::Label1: {
@@ -107,12 +123,7 @@ void WriteControl(std::ostream& out, const Entry& e) {
       break;
     case layout::Control::Check1: WriteTick(out, e); break;
     case layout::Control::Text2: WriteBox(out, e); break;
-    case layout::Control::Picture1:
-      // A picture takes the focus as the design's picture box does; the only tabindex, and 0.
-      out << "<img id=\"" << id << "\" tabindex=\"0\""
-          << " src=\"trapezoid.jpg\" srcset=\"trapezoid@2x.jpg 2x\" decoding=\"async\" alt=\"" << Html(e.name)
-          << "\" aria-description=\"" << Html(e.description) << "\">\n";
-      break;
+    case layout::Control::Picture1: WritePicture(out, e, inlined.drawing); break;
     case layout::Control::Command1:
       out << "<button type=\"button\" id=\"" << id << '"' << Spoken(e, e.text) << '>' << Html(e.text)
           << "</button>\n";
@@ -146,17 +157,17 @@ std::vector<Placed> InTabOrder() {
   return placed;
 }
 
-void WriteControls(std::ostream& out) {
+void WriteControls(std::ostream& out, const Inlined& inlined) {
   bool open = false;
   for (const auto& [e, inFrame] : InTabOrder()) {
     if (open && !inFrame) out << "</fieldset>\n";
     open = inFrame || e->control == layout::Control::Frame1;
-    WriteControl(out, *e);
+    WriteControl(out, *e, inlined);
   }
   if (open) out << "</fieldset>\n";
 }
 
-std::string Page(const std::string& style, const std::string& touchIcon) {
+std::string Page(const Inlined& inlined) {
   const window::FormSpec& form = window::kForm;
   std::ostringstream out;
   out << "<!doctype html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -166,14 +177,12 @@ std::string Page(const std::string& style, const std::string& touchIcon) {
       << "<meta name=\"theme-color\" content=\"" << Hex(form.background) << "\">\n"
       << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
       << "<link rel=\"icon\" href=\"icons/scalable.svg\" type=\"image/svg+xml\">\n"
-      << "<link rel=\"apple-touch-icon\" href=\"" << touchIcon << "\">\n"
+      << "<link rel=\"apple-touch-icon\" href=\"" << inlined.touchIcon << "\">\n"
       << "<style>\n"
-      << style << "</style>\n"
-      << "<script type=\"module\" src=\"behaviour.js\"></script>\n"
-      << "<script type=\"module\" src=\"offline.js\"></script>\n</head>\n<body>\n"
+      << inlined.style << "</style>\n</head>\n<body>\n"
       << "<main id=\"Tessorin\" aria-label=\"" << Html(form.accessible.name) << "\" aria-description=\""
       << Html(form.accessible.description) << "\">\n";
-  WriteControls(out);
+  WriteControls(out, inlined);
   // A phone shows the solution of a calculation here, under the results, as plain text, and
   // printing puts it on paper; where the phone can share, the problem's address goes with it.
   out << "<section id=\"Steps\" aria-live=\"polite\" hidden></section>\n"
@@ -183,7 +192,8 @@ std::string Page(const std::string& style, const std::string& touchIcon) {
       << Html(texts::kNoCoreTitle) << "\" data-no-core=\"" << Html(texts::kNoCore) << "\">\n"
       << "<h2 id=\"MessageTitle\"></h2>\n<p id=\"MessageText\"></p>\n"
       << "<form method=\"dialog\"><button autofocus>" << Html(texts::kOk) << "</button></form>\n"
-      << "</dialog>\n</body>\n</html>\n";
+      << "</dialog>\n<script type=\"module\" data-modules=\"" << Html(inlined.modules) << "\">\n"
+      << inlined.start << "</script>\n</body>\n</html>\n";
   return out.str();
 }
 
@@ -280,14 +290,18 @@ std::string Read(const char* path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: make_page OUTDIR LOOK.css ICON...\n");
+  if (argc < 6) {
+    std::fprintf(stderr, "usage: make_page OUTDIR LOOK.css DRAWING.svg START.js \"MODULE...\" ICON...\n");
     return 2;
   }
   const std::string dir = std::string(argv[1]) + '/';
-  const std::vector<std::string> icons(argv + 3, argv + argc);
-  const std::string style = Read(argv[2]) + Styles();
-  const bool ok = Write(dir + "index.html", Page(style, LargestPng(icons))) &&
+  const std::vector<std::string> icons(argv + 6, argv + argc);
+  const Inlined inlined{Read(argv[2]) + Styles(), Read(argv[3]), Read(argv[4]), argv[5], LargestPng(icons)};
+  if (inlined.drawing.find("<svg ") == std::string::npos) {
+    std::fprintf(stderr, "make_page: %s holds no drawing\n", argv[3]);
+    return 1;
+  }
+  const bool ok = Write(dir + "index.html", Page(inlined)) &&
                   Write(dir + "manifest.webmanifest", Manifest(icons)) &&
                   Write(dir + "window.json", Description());
   return ok ? 0 : 1;
