@@ -35,7 +35,7 @@ void WholePress(benchmark::State& state) {
   const model::Rows rows = Example(index);
   const runtime::RegionalSettings settings;
   for (auto _ : state) {
-    auto outcome = window::Press(index, rows, settings);
+    auto outcome = panel::Press(index, rows, settings);
     benchmark::DoNotOptimize(outcome);
   }
   state.SetLabel(std::string(model::kCombinations[index].label));

@@ -12,7 +12,7 @@ class QStyle;
 namespace form::colours {
 
 // A colour of the window's tables as Qt takes it.
-constexpr QRgb ToQRgb(window::colours::Rgb c) { return qRgb(c.red, c.green, c.blue); }
+constexpr QRgb ToQRgb(panel::colours::Rgb c) { return qRgb(c.red, c.green, c.blue); }
 
 // An opaque background of `colour` behind the widget.
 void PaintBackground(QWidget* widget, QRgb colour);

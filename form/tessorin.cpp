@@ -36,7 +36,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 // A value box's description on the desktop: the window's own, and how to copy the solution,
 // which only the desktop offers.
 QString BoxDescription(const std::string& description) {
-  return Q(description + "\n" + ::window::texts::kCopySolution);
+  return Q(description + "\n" + panel::texts::kCopySolution);
 }
 
 QPlainTextEdit* MakeReadOnlyText(QWidget* parent, const std::string& text) {
@@ -76,7 +76,7 @@ Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
       report_([this](const QString& title, const QString& message) {
         QMessageBox::warning(this, title, message);
       }) {
-  const ::window::FormSpec& form = ::window::kForm;
+  const panel::FormSpec& form = panel::kForm;
   setObjectName(QStringLiteral("Tessorin"));
   setWindowTitle(QString::fromUtf8(form.caption));
   setWindowIcon(ProgramIcon());
@@ -85,7 +85,7 @@ Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
   colours::PaintBackground(this, colours::ToQRgb(form.background));
   setAccessibleName(QString::fromUtf8(form.accessible.name));
   setAccessibleDescription(QString::fromUtf8(form.accessible.description));
-  for (const ::window::ControlSpec& spec : ::window::Controls()) Build(spec);
+  for (const panel::ControlSpec& spec : panel::Controls()) Build(spec);
   SetTabOrder();
   ConnectWorking();
   Text1[0]->setFocus();
@@ -93,8 +93,8 @@ Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
 }
 
 // Makes the control that `spec` describes, in the array its name says, and connects its event.
-QWidget* Tessorin::Make(const ::window::ControlSpec& spec) {
-  using Control = ::window::layout::Control;
+QWidget* Tessorin::Make(const panel::ControlSpec& spec) {
+  using Control = panel::layout::Control;
   const auto e = static_cast<std::size_t>(spec.element);
   const QString text = Q(spec.text);
   switch (spec.control) {
@@ -107,7 +107,7 @@ QWidget* Tessorin::Make(const ::window::ControlSpec& spec) {
       for (const model::Combination& c : model::kCombinations) {
         List1->addItem(QString::fromUtf8(c.label.data(), static_cast<qsizetype>(c.label.size())));
         List1->item(List1->count() - 1)
-            ->setData(Qt::AccessibleTextRole, Q(::window::SpokenCombination(List1->count() - 1)));
+            ->setData(Qt::AccessibleTextRole, Q(panel::SpokenCombination(List1->count() - 1)));
       }
       connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
       return List1;
@@ -123,7 +123,7 @@ QWidget* Tessorin::Make(const ::window::ControlSpec& spec) {
     case Control::Text2:
       Text2[e] = new QLineEdit(Frame1);
       Text2[e]->setReadOnly(true);
-      Text2[e]->setMaxLength(::window::layout::kDesignMaxLength);
+      Text2[e]->setMaxLength(panel::layout::kDesignMaxLength);
       return Text2[e];
     case Control::Picture1: return Picture1 = MakePicture(this);
     case Control::Command1:
@@ -137,14 +137,13 @@ QWidget* Tessorin::Make(const ::window::ControlSpec& spec) {
   return nullptr;
 }
 
-void Tessorin::Build(const ::window::ControlSpec& spec) {
+void Tessorin::Build(const panel::ControlSpec& spec) {
   QWidget* widget = Make(spec);
-  widget->setObjectName(Q(::window::ObjectName(spec)));
+  widget->setObjectName(Q(panel::ObjectName(spec)));
   widget->setGeometry(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
   widget->setAccessibleName(Q(spec.name));
-  widget->setAccessibleDescription(spec.control == ::window::layout::Control::Text2
-                                       ? BoxDescription(spec.description)
-                                       : Q(spec.description));
+  widget->setAccessibleDescription(
+      spec.control == panel::layout::Control::Text2 ? BoxDescription(spec.description) : Q(spec.description));
   if (spec.background) {
     const QRgb colour = colours::ToQRgb(*spec.background);
     if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -157,18 +156,18 @@ void Tessorin::Build(const ::window::ControlSpec& spec) {
 
 // The keyboard follows the tab indexes of the table.
 void Tessorin::SetTabOrder() {
-  std::vector<const ::window::ControlSpec*> order;
-  for (const ::window::ControlSpec& spec : ::window::Controls()) order.push_back(&spec);
+  std::vector<const panel::ControlSpec*> order;
+  for (const panel::ControlSpec& spec : panel::Controls()) order.push_back(&spec);
   std::sort(order.begin(), order.end(), [](auto* x, auto* y) { return x->tabIndex < y->tabIndex; });
   for (std::size_t i = 1; i < order.size(); ++i) {
-    setTabOrder(findChild<QWidget*>(Q(::window::ObjectName(*order[i - 1]))),
-                findChild<QWidget*>(Q(::window::ObjectName(*order[i]))));
+    setTabOrder(findChild<QWidget*>(Q(panel::ObjectName(*order[i - 1]))),
+                findChild<QWidget*>(Q(panel::ObjectName(*order[i]))));
   }
 }
 
 void Tessorin::Form_Load() {
   ClearValues();
-  for (QLineEdit* box : Text2) box->setMaxLength(::window::layout::kMaxLength);
+  for (QLineEdit* box : Text2) box->setMaxLength(panel::layout::kMaxLength);
   List1->setCurrentRow(0);  // runs List1_Click(0) before going on
   // Rows a and b are given in combination 0 already: this changes nothing, as the load always did.
   for (int i = 0; i < 2; ++i) {
@@ -207,11 +206,11 @@ void Tessorin::Calculate() {
   for (int i = 0; i < model::kQuantityCount; ++i) {
     rows[i] = {Check1[i]->isChecked(), Text2[i]->text().toStdString()};
   }
-  const ::window::Outcome outcome = ::window::Press(index, rows, settings_);
-  if (outcome.kind == ::window::Outcome::Kind::Failed) {
+  const panel::Outcome outcome = panel::Press(index, rows, settings_);
+  if (outcome.kind == panel::Outcome::Kind::Failed) {
     solution_ = Q(outcome.solution);
     report_(Q(outcome.message.title), Q(outcome.message.text));
-  } else if (outcome.kind == ::window::Outcome::Kind::Solved) {
+  } else if (outcome.kind == panel::Outcome::Kind::Solved) {
     for (int i = 0; i < model::kQuantityCount; ++i) Text2[i]->setText(Q(outcome.texts[i]));
     ShowWorking(outcome.explanations, outcome.descriptions);
     solution_ = Q(outcome.solution);  // after the boxes' change, which drops the last one
@@ -242,7 +241,7 @@ void Tessorin::ConnectWorking() {
 void Tessorin::DropWorking() {
   solution_.clear();
   model::Texts own;
-  for (int i = 0; i < model::kQuantityCount; ++i) own[i] = ::window::BoxDescription(i, "");
+  for (int i = 0; i < model::kQuantityCount; ++i) own[i] = panel::BoxDescription(i, "");
   ShowWorking({}, own);
 }
 

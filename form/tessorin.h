@@ -47,8 +47,8 @@ class Tessorin : public QWidget {
   std::array<QPlainTextEdit*, 2> Text1{};
 
  private:
-  QWidget* Make(const ::window::ControlSpec& spec);
-  void Build(const ::window::ControlSpec& spec);
+  QWidget* Make(const panel::ControlSpec& spec);
+  void Build(const panel::ControlSpec& spec);
   void SetTabOrder();
 
   void Form_Load();

@@ -53,10 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < rows.size(); ++i) rows[i].ticked = (ticks >> i) & 1;
 
   // One press gives what the plain calculation gives: the same texts, or the same error.
-  const window::Outcome press = window::Press(index, rows, settings);
+  const panel::Outcome press = panel::Press(index, rows, settings);
   try {
     const auto texts = model::Calculate(index, rows, settings);
-    if (texts.has_value() != (press.kind == window::Outcome::Kind::Solved)) std::abort();
+    if (texts.has_value() != (press.kind == panel::Outcome::Kind::Solved)) std::abort();
     if (!texts) return 0;
     if (*texts != press.texts) std::abort();
     if (model::IsCombination(index)) ExpectExactAgrees(index, rows, settings);
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (t.find("inf") != std::string::npos || t.find("nan") != std::string::npos) std::abort();
     }
   } catch (const runtime::ArithmeticError& e) {
-    if (press.kind != window::Outcome::Kind::Failed || press.error != e.kind()) std::abort();
+    if (press.kind != panel::Outcome::Kind::Failed || press.error != e.kind()) std::abort();
   }
   return 0;
 }

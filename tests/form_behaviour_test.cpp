@@ -225,7 +225,7 @@ class FormBehaviourTest : public QObject {
     QTest::addColumn<QStringList>("given");
     QTest::addColumn<QString>("says");
     QTest::addColumn<QString>("title");
-    const QString none = QString::fromUtf8(window::texts::kErrorTitle);
+    const QString none = QString::fromUtf8(panel::texts::kErrorTitle);
     QTest::newRow("a,b,c") << 0 << QStringList{"8", "2", "2"} << QStringLiteral("2·b ≥ |a − c|") << none;
     QTest::newRow("a,b,h") << 1 << QStringList{"8", "4", "5"} << QStringLiteral("колкото височината h")
                            << none;
@@ -235,7 +235,7 @@ class FormBehaviourTest : public QObject {
     QTest::newRow("P,b,h") << 7 << QStringList{"4", "5", "20"} << QStringLiteral("колкото височината h")
                            << none;
     QTest::newRow("too large") << 0 << QStringList{"1E200", "1E200", "1"} << QStringLiteral("твърде големи")
-                               << QString::fromUtf8(window::texts::kTooLargeTitle);
+                               << QString::fromUtf8(panel::texts::kTooLargeTitle);
   }
   void anImpossibleTrapezoidIsReportedAndChangesNothing() {
     QFETCH(int, index);

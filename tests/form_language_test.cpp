@@ -63,9 +63,9 @@ class FormLanguageTest : public QObject {
       box->accept();
     });
     QTest::mouseClick(w->Command1[0], Qt::LeftButton);
-    QCOMPARE(title, QString::fromUtf8(window::texts::kErrorTitle));
+    QCOMPARE(title, QString::fromUtf8(panel::texts::kErrorTitle));
     QVERIFY2(IsBulgarian(button), qPrintable(button));
-    QCOMPARE(button.remove(u'&'), QString::fromUtf8(window::texts::kOk));
+    QCOMPARE(button.remove(u'&'), QString::fromUtf8(panel::texts::kOk));
   }
 };
 

@@ -71,11 +71,11 @@ class FormLayoutTest : public QObject {
   // Every control of the table stands where it says, shows what it says and is named as it says;
   // a changed place or word in the table changes the window.
   void controlsAreBuiltFromTheTable() {
-    const auto& controls = window::Controls();
+    const auto& controls = panel::Controls();
     QCOMPARE(window_->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^[A-Z]"))).size(),
              qsizetype(controls.size()));
-    for (const window::ControlSpec& spec : controls) {
-      const QString name = QString::fromStdString(window::ObjectName(spec));
+    for (const panel::ControlSpec& spec : controls) {
+      const QString name = QString::fromStdString(panel::ObjectName(spec));
       auto* widget = window_->findChild<QWidget*>(name);
       QVERIFY2(widget, qPrintable(name));
       QCOMPARE(widget->geometry(), QRect(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height));
@@ -92,9 +92,9 @@ class FormLayoutTest : public QObject {
   // tick's letter in the normal text colour, not greyed out.
   void coloursShow() {
     Tessorin& w = *window_;
-    for (const window::ControlSpec& spec : window::Controls()) {
+    for (const panel::ControlSpec& spec : panel::Controls()) {
       if (!spec.background) continue;
-      auto* widget = w.findChild<QWidget*>(QString::fromStdString(window::ObjectName(spec)));
+      auto* widget = w.findChild<QWidget*>(QString::fromStdString(panel::ObjectName(spec)));
       const QImage image = widget->grab().toImage();
       const qreal dpr = image.devicePixelRatio();
       // a button's face below its caption; elsewhere the top right corner, clear of any text
@@ -106,7 +106,7 @@ class FormLayoutTest : public QObject {
     }
     const QImage window = w.grab().toImage();
     QCOMPARE(window.pixelColor((QPointF(4, 100) * window.devicePixelRatio()).toPoint()),
-             QColor(form::colours::ToQRgb(window::kForm.background)));
+             QColor(form::colours::ToQRgb(panel::kForm.background)));
     for (QCheckBox* box : w.Check1) {
       const QColor ink = DarkestInk(box), text = box->palette().color(QPalette::Active, QPalette::WindowText);
       QVERIFY2(qAbs(qGray(ink.rgb()) - qGray(text.rgb())) < 16, qPrintable(ink.name()));
@@ -119,7 +119,7 @@ class FormLayoutTest : public QObject {
     for (int i = 0; i < w.List1->count(); ++i) {
       QCOMPARE(w.List1->item(i)->text().toStdString(), std::string(model::kCombinations[i].label));
     }
-    QCOMPARE(QString::fromUtf8(window::texts::kAphorism).size(), 118);
+    QCOMPARE(QString::fromUtf8(panel::texts::kAphorism).size(), 118);
     QCOMPARE(w.Text1[0]->blockCount(), 18);  // seventeen lines, each ending in CR LF
   }
 
@@ -140,11 +140,11 @@ class FormLayoutTest : public QObject {
   // box of S only after the picture.
   void tabVisitsTheControlsInOrder() {
     Tessorin& w = *window_;
-    std::vector<window::ControlSpec> order = window::Controls();
+    std::vector<panel::ControlSpec> order = panel::Controls();
     std::stable_sort(order.begin(), order.end(), [](auto& x, auto& y) { return x.tabIndex < y.tabIndex; });
     QList<QWidget*> expected;
-    for (const window::ControlSpec& spec : order) {
-      auto* widget = w.findChild<QWidget*>(QString::fromStdString(window::ObjectName(spec)));
+    for (const panel::ControlSpec& spec : order) {
+      auto* widget = w.findChild<QWidget*>(QString::fromStdString(panel::ObjectName(spec)));
       if (widget->isVisible() && widget->isEnabled() && widget->focusPolicy() & Qt::TabFocus)
         expected << widget;
     }

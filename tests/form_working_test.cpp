@@ -33,7 +33,7 @@ class FormWorkingTest : public QObject {
 
   // A box's description: its own, its working if any, and on the desktop how to copy the solution.
   static QString Description(int quantity, const QString& working = QString()) {
-    return QString::fromStdString(window::QuantityBox(quantity).description) +
+    return QString::fromStdString(panel::QuantityBox(quantity).description) +
            (working.isEmpty() ? QString() : "\n" + working) +
            QStringLiteral("\nCtrl+Shift+C копира цялото решение като текст.");
   }
@@ -103,7 +103,7 @@ class FormWorkingTest : public QObject {
     QTest::keyClick(w->Text2[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     model::Rows rows;
     rows[0] = {true, "8"}, rows[1] = {true, "5"}, rows[2] = {true, "2"};
-    const std::string solution = window::Press(0, rows, runtime::CSettings()).solution;
+    const std::string solution = panel::Press(0, rows, runtime::CSettings()).solution;
     QVERIFY(solution.rfind("Дадено:\na = 8\n", 0) == 0);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(solution));
 

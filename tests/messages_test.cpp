@@ -9,7 +9,7 @@
 
 #include "model/combination.h"
 
-namespace window {
+namespace panel {
 namespace {
 
 using runtime::ErrorKind;
@@ -78,4 +78,4 @@ TEST(MessageFor, WritesFormulasAsTheWorkingDoes) {
 }
 
 }  // namespace
-}  // namespace window
+}  // namespace panel

@@ -71,13 +71,13 @@ std::string SixJson(const model::Texts& six) {
 // The outcome of one press as the page's binding reports it: the texts with each box's working and
 // accessible description, or the message with the step that failed.
 std::string OutcomeJson(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
-  const window::Outcome o = window::Press(index, rows, settings);
+  const panel::Outcome o = panel::Press(index, rows, settings);
   switch (o.kind) {
-    case window::Outcome::Kind::Nothing: return "{}";
-    case window::Outcome::Kind::Solved:
+    case panel::Outcome::Kind::Nothing: return "{}";
+    case panel::Outcome::Kind::Solved:
       return "{\"texts\": " + SixJson(o.texts) + ", \"explanations\": " + SixJson(o.explanations) +
              ", \"descriptions\": " + SixJson(o.descriptions) + '}';
-    case window::Outcome::Kind::Failed: break;
+    case panel::Outcome::Kind::Failed: break;
   }
   return "{\"kind\": " + std::to_string(static_cast<int>(*o.error)) +
          ", \"title\": " + Json(o.message.title) + ", \"text\": " + Json(o.message.text) + '}';

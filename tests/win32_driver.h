@@ -18,7 +18,7 @@
 
 namespace test {
 
-using Control = window::layout::Control;
+using Control = panel::layout::Control;
 
 // Delivers what is waiting for the window, as its message loop would.
 inline void Pump(const win32::Tessorin& window) {

@@ -161,12 +161,12 @@ TEST(Win32Window, ImpossibleShapeShowsTheMessageAndChangesNoBox) {
   EXPECT_EQ(BoxTexts(w), before);
   model::Rows rows;
   for (int i = 0; i < 6; ++i) rows[i] = {model::IsGiven(1, i), before[static_cast<std::size_t>(i)]};
-  const window::Message expected = window::Press(1, rows, runtime::CSettings()).message;
+  const panel::Message expected = panel::Press(1, rows, runtime::CSettings()).message;
   EXPECT_NE(expected.text.find("√"), std::string::npos);  // the failing step is told too
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0], expected.title + "\n" + expected.text);
   PressCtrlShiftC(w);  // the solution up to the failing step
-  EXPECT_EQ(Clipboard(), WithCrLf(window::Press(1, rows, runtime::CSettings()).solution));
+  EXPECT_EQ(Clipboard(), WithCrLf(panel::Press(1, rows, runtime::CSettings()).solution));
 }
 
 // What each box explains after a calculation; typing drops it; F1 shows it below the box.
@@ -199,7 +199,7 @@ TEST(Win32Window, WorkingAsTooltipsAndOnF1) {
     SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
     return win32::Utf8(text);
   };
-  const auto working = window::Press(0, rows, runtime::CSettings()).explanations;
+  const auto working = panel::Press(0, rows, runtime::CSettings()).explanations;
   for (int i = 0; i < 6; ++i) EXPECT_EQ(tip(i), working[static_cast<std::size_t>(i)]) << "row " << i;
   EXPECT_NE(tip(5).find("S ="), std::string::npos);
 
@@ -230,7 +230,7 @@ TEST(Win32Window, CtrlShiftCCopiesTheSolution) {
   TypeExample(w, 0);
   model::Rows rows;
   for (int i = 0; i < 6; ++i) rows[i] = {model::IsGiven(0, i), Text(w.Item(Control::Text2, i))};
-  const std::string expected = WithCrLf(window::Press(0, rows, runtime::CSettings()).solution);
+  const std::string expected = WithCrLf(panel::Press(0, rows, runtime::CSettings()).solution);
   Click(w.Item(Control::Command1, 0));
   SetFocus(w.Item(Control::List1));
   PressCtrlShiftC(w);
@@ -248,11 +248,11 @@ TEST(Win32Window, CtrlShiftCCopiesTheSolution) {
 // Tab visits the controls that take the focus in the table's tab order, and comes round again.
 TEST(Win32Window, TabFollowsTheTabOrder) {
   Shown w(runtime::CSettings());
-  std::vector<window::ControlSpec> stops = window::Controls();
+  std::vector<panel::ControlSpec> stops = panel::Controls();
   std::stable_sort(stops.begin(), stops.end(),
                    [](const auto& x, const auto& y) { return x.tabIndex < y.tabIndex; });
   std::vector<HWND> expected;
-  for (const window::ControlSpec& s : stops) {
+  for (const panel::ControlSpec& s : stops) {
     const bool focusable = s.visible && s.control != Control::Label1 && s.control != Control::Frame1 &&
                            s.control != Control::Check1;
     if (focusable) expected.push_back(w.Item(s.control, s.element));
@@ -294,9 +294,9 @@ TEST(Win32Window, ShowsTheTablesColours) {
   Shown w(runtime::CSettings());
   RedrawWindow(w.window->Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  auto rgb = [](window::colours::Rgb c) { return RGB(c.red, c.green, c.blue); };
+  auto rgb = [](panel::colours::Rgb c) { return RGB(c.red, c.green, c.blue); };
   int checked = 0;
-  for (const window::ControlSpec& s : window::Controls()) {
+  for (const panel::ControlSpec& s : panel::Controls()) {
     if (!s.background) continue;
     HWND control = w.Item(s.control, s.element);
     RECT r;
@@ -308,7 +308,7 @@ TEST(Win32Window, ShowsTheTablesColours) {
     ++checked;
   }
   EXPECT_EQ(checked, 11);
-  EXPECT_EQ(PixelAt(w.window->Handle(), 4, 100), rgb(window::kForm.background));
+  EXPECT_EQ(PixelAt(w.window->Handle(), 4, 100), rgb(panel::kForm.background));
 }
 
 // Each control stands at the table's place in the table's font, and on a screen of twice the
@@ -324,14 +324,14 @@ TEST(Win32Window, ControlsStandAtTheTablesPlacesAndScale) {
     }
     RECT client;
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, factor * window::kForm.width);
-    EXPECT_EQ(client.bottom, factor * window::kForm.height);
-    for (const window::ControlSpec& s : window::Controls()) {
+    EXPECT_EQ(client.right, factor * panel::kForm.width);
+    EXPECT_EQ(client.bottom, factor * panel::kForm.height);
+    for (const panel::ControlSpec& s : panel::Controls()) {
       HWND control = w.Item(s.control, s.element);
       RECT r;
       GetWindowRect(control, &r);
       MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-      const window::layout::Rect want = s.InWindow();
+      const panel::layout::Rect want = s.InWindow();
       EXPECT_EQ(r.left, factor * want.left) << s.name;
       EXPECT_EQ(r.top, factor * want.top) << s.name;
       EXPECT_EQ(r.right - r.left, factor * want.width) << s.name;
@@ -339,8 +339,8 @@ TEST(Win32Window, ControlsStandAtTheTablesPlacesAndScale) {
       if (s.control == Control::Picture1) continue;  // a drawing, no text
       LOGFONTW font;
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-      EXPECT_EQ(win32::Utf8(font.lfFaceName), window::kForm.fontFamily);
-      EXPECT_EQ(font.lfHeight, -MulDiv(window::kForm.fontPoints, 96 * factor, 72));
+      EXPECT_EQ(win32::Utf8(font.lfFaceName), panel::kForm.fontFamily);
+      EXPECT_EQ(font.lfHeight, -MulDiv(panel::kForm.fontPoints, 96 * factor, 72));
       EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
     }
   }

@@ -137,18 +137,18 @@ TEST(Working, EveryStepWithItsNumbersOrTheStepThatFails) {
   for (const Case& c : kCases) {
     for (const runtime::RegionalSettings* s : {&kC, &kBg}) {
       if (c.settings && c.settings != s) continue;
-      const window::Outcome press = window::Press(c.index, GivenRows(c.index, c.given, c.ticked), *s);
+      const panel::Outcome press = panel::Press(c.index, GivenRows(c.index, c.given, c.ticked), *s);
       const std::string& working = press.working;
       SCOPED_TRACE(working);
       if (!c.fails) {
-        EXPECT_EQ(press.kind, window::Outcome::Kind::Solved);
+        EXPECT_EQ(press.kind, panel::Outcome::Kind::Solved);
         EXPECT_EQ(working, c.working);
         continue;
       }
-      ASSERT_EQ(press.kind, window::Outcome::Kind::Failed);
+      ASSERT_EQ(press.kind, panel::Outcome::Kind::Failed);
       EXPECT_EQ(working.substr(0, std::string_view(c.working).size()), c.working);
       // The error message adds the failing step, and why, after its own text.
-      const std::string own = window::MessageFor(c.index, *press.error).text + "\n\n";
+      const std::string own = panel::MessageFor(c.index, *press.error).text + "\n\n";
       ASSERT_EQ(press.message.text.substr(0, own.size()), own);
       const std::string failing = press.message.text.substr(own.size());
       EXPECT_EQ(working.substr(working.size() - failing.size()), failing);
@@ -165,12 +165,12 @@ TEST(Working, EachBoxExplainsItsOwnMeasure) {
       "a = 8 — дадено", "b = 5 — дадено",
       "c = 2 — дадено", HALF_DIFFERENCE "\n" H_FROM_LEG,
       EXAMPLE_P,        HALF_DIFFERENCE "\n" H_FROM_LEG "\n" EXAMPLE_S};
-  const window::Outcome press = window::Press(0, rows, kC);
+  const panel::Outcome press = panel::Press(0, rows, kC);
   EXPECT_EQ(press.explanations, expected);
-  EXPECT_EQ(press.descriptions[4], window::BoxDescription(4, EXAMPLE_P));
+  EXPECT_EQ(press.descriptions[4], panel::BoxDescription(4, EXAMPLE_P));
   // Nothing where Calculate does nothing, or computes nothing.
-  EXPECT_EQ(window::Press(0, GivenRows(0, {"8", "0", "2"}), kC).kind, window::Outcome::Kind::Nothing);
-  EXPECT_EQ(window::Press(12, rows, kC).working, "");
+  EXPECT_EQ(panel::Press(0, GivenRows(0, {"8", "0", "2"}), kC).kind, panel::Outcome::Kind::Nothing);
+  EXPECT_EQ(panel::Press(12, rows, kC).working, "");
 }
 
 // What each value box explains, for one example of every combination: a given measure as given,
@@ -332,27 +332,27 @@ const BoxCase kBoxCases[] = {
 TEST(Working, EveryBoxOfEveryCombination) {
   for (const BoxCase& c : kBoxCases) {
     const std::string_view label = model::kCombinations[static_cast<std::size_t>(c.index)].label;
-    const window::Outcome press = window::Press(c.index, GivenRows(c.index, c.given), *c.settings);
-    ASSERT_EQ(press.kind, window::Outcome::Kind::Solved) << label;
+    const panel::Outcome press = panel::Press(c.index, GivenRows(c.index, c.given), *c.settings);
+    ASSERT_EQ(press.kind, panel::Outcome::Kind::Solved) << label;
     for (std::size_t q = 0; q < c.boxes.size(); ++q) {
       EXPECT_EQ(press.explanations[q], c.boxes[q]) << label << ", box " << model::kTermLetters[q];
     }
   }
   // A given value that the box shows rounded: exactly as typed, then "≈" and the box's decimal.
-  EXPECT_EQ(window::Press(0, GivenRows(0, {"1,5E-7", "1", "1"}), kBg).explanations[0],
+  EXPECT_EQ(panel::Press(0, GivenRows(0, {"1,5E-7", "1", "1"}), kBg).explanations[0],
             "a = 0,00000015 ≈ 0,0000002 — дадено");
 }
 
 // The whole solution to copy: what is given, every step, and the six measures as the answer.
 TEST(Working, TheSolutionAsInANotebook) {
-  const window::Outcome solved = window::Press(0, GivenRows(0, {"8", "5", "3"}), kBg);
+  const panel::Outcome solved = panel::Press(0, GivenRows(0, {"8", "5", "3"}), kBg);
   EXPECT_EQ(solved.solution,
             "Дадено:\na = 8\nb = 5\nc = 3\nРешение:\n" + solved.working +
                 "\nОтговор:\na = 8\nb = 5\nc = 3\nh = 5√3/2 ≈ 4,330127\nP = 21\nS = 55√3/4 ≈ 23,8156986");
-  const window::Outcome failed = window::Press(0, GivenRows(0, {"8", "2", "2"}), kBg);
+  const panel::Outcome failed = panel::Press(0, GivenRows(0, {"8", "2", "2"}), kBg);
   EXPECT_EQ(failed.solution,
             "Дадено:\na = 8\nb = 2\nc = 2\nРешение:\n" + failed.working + "\nОтговор:\nНяма такъв трапец.");
-  EXPECT_EQ(window::Press(0, GivenRows(0, {"8", "0", "2"}), kBg).solution, "");
+  EXPECT_EQ(panel::Press(0, GivenRows(0, {"8", "0", "2"}), kBg).solution, "");
 }
 
 }  // namespace

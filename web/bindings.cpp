@@ -18,10 +18,10 @@ struct Outcome {
 };
 
 Outcome Calculate(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
-  window::Outcome press = window::Press(index, rows, settings);
+  panel::Outcome press = panel::Press(index, rows, settings);
   Outcome out;
-  out.solved = press.kind == window::Outcome::Kind::Solved;
-  out.failed = press.kind == window::Outcome::Kind::Failed;
+  out.solved = press.kind == panel::Outcome::Kind::Solved;
+  out.failed = press.kind == panel::Outcome::Kind::Failed;
   out.texts = std::move(press.texts);
   out.explanations = std::move(press.explanations);
   out.descriptions = std::move(press.descriptions);

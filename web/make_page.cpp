@@ -22,11 +22,11 @@
 namespace {
 
 using web::Json;
-using Entry = window::ControlSpec;
-namespace layout = window::layout;
-namespace texts = window::texts;
+using Entry = panel::ControlSpec;
+namespace layout = panel::layout;
+namespace texts = panel::texts;
 
-std::string Id(const Entry& e) { return window::ObjectName(e); }
+std::string Id(const Entry& e) { return panel::ObjectName(e); }
 
 // The element whose box is the control's rectangle: a tick's label holds its box and letter.
 std::string Selector(const Entry& e) {
@@ -49,7 +49,7 @@ std::string Html(std::string_view text) {
   return out;
 }
 
-std::string Hex(window::colours::Rgb c) {
+std::string Hex(panel::colours::Rgb c) {
   char text[8];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
   return text;
@@ -73,7 +73,7 @@ void WriteList(std::ostream& out, const Entry& e) {
     out << "<option value=\"" << i << "\" data-given=\"";
     for (std::size_t k = 0; k < c.given.size(); ++k) out << (k ? " " : "") << c.given[k];
     // The name begins with the row's own text, which is what a voice control user says.
-    out << "\" aria-label=\"" << Html(c.label) << " — " << Html(window::SpokenCombination(i)) << '"'
+    out << "\" aria-label=\"" << Html(c.label) << " — " << Html(panel::SpokenCombination(i)) << '"'
         << (i == 0 ? " selected" : "") << '>' << Html(c.label) << "</option>\n";
   }
   out << "</select>\n";
@@ -146,7 +146,7 @@ struct Placed {
 
 std::vector<Placed> InTabOrder() {
   std::vector<const Entry*> order;
-  for (const Entry& e : window::Controls()) order.push_back(&e);
+  for (const Entry& e : panel::Controls()) order.push_back(&e);
   std::stable_sort(order.begin(), order.end(), [](auto* x, auto* y) { return x->tabIndex < y->tabIndex; });
   std::vector<Placed> placed;
   bool frameOpen = false;
@@ -168,7 +168,7 @@ void WriteControls(std::ostream& out, const Inlined& inlined) {
 }
 
 std::string Page(const Inlined& inlined) {
-  const window::FormSpec& form = window::kForm;
+  const panel::FormSpec& form = panel::kForm;
   std::ostringstream out;
   out << "<!doctype html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
       << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
@@ -204,12 +204,12 @@ std::string Box(const layout::Rect& r) {
 
 // The design's places apply to the desktop layout only; the colours to both.
 std::string Styles() {
-  const window::FormSpec& form = window::kForm;
+  const panel::FormSpec& form = panel::kForm;
   std::ostringstream out;
   out << "html,#Tessorin{background:" << Hex(form.background) << "}\n"
       << "#Tessorin,#Message,#Working{font:" << form.fontPoints << "pt \"" << form.fontFamily
       << "\",\"Liberation Serif\",serif}\n";
-  for (const Entry& e : window::Controls()) {
+  for (const Entry& e : panel::Controls()) {
     if (e.background) out << Selector(e) << "{background:" << Hex(*e.background) << "}\n";
   }
   out << "@media " << kDesktop << " {\n"
@@ -223,8 +223,8 @@ std::string Styles() {
 
 std::string Manifest(const std::vector<std::string>& icons) {
   std::ostringstream out;
-  const window::FormSpec& form = window::kForm;
-  out << "{\n  \"name\": " << Json(window::ControlOf(layout::Control::Label1, 0).text)
+  const panel::FormSpec& form = panel::kForm;
+  out << "{\n  \"name\": " << Json(panel::ControlOf(layout::Control::Label1, 0).text)
       << ",\n  \"short_name\": " << Json(form.accessible.name)
       << ",\n  \"description\": " << Json(form.accessible.description)
       << ",\n  \"lang\": \"bg\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n  \"display\": "
@@ -244,9 +244,9 @@ std::string Manifest(const std::vector<std::string>& icons) {
 
 // For the browser tests: where each control stands in the window, its tab index and its words.
 std::string Description() {
-  const std::vector<Entry>& all = window::Controls();
+  const std::vector<Entry>& all = panel::Controls();
   std::ostringstream out;
-  out << "{\"width\": " << window::kForm.width << ", \"height\": " << window::kForm.height
+  out << "{\"width\": " << panel::kForm.width << ", \"height\": " << panel::kForm.height
       << ", \"controls\": [";
   for (std::size_t i = 0; i < all.size(); ++i) {
     const Entry& e = all[i];

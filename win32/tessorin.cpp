@@ -6,7 +6,7 @@
 
 namespace win32 {
 
-namespace layout = window::layout;
+namespace layout = panel::layout;
 using layout::Control;
 
 Tessorin::Tessorin(HINSTANCE instance, runtime::RegionalSettings settings)
@@ -39,7 +39,7 @@ Tessorin::~Tessorin() {
 }
 
 HWND Tessorin::Item(Control control, int element) const {
-  const std::vector<window::ControlSpec>& specs = window::Controls();
+  const std::vector<panel::ControlSpec>& specs = panel::Controls();
   for (std::size_t i = 0; i < specs.size(); ++i) {
     if (specs[i].control == control && specs[i].element == element) return controls_[i];
   }
@@ -99,7 +99,7 @@ void Tessorin::OnCommand(int id, int code) {
   if (id == kCopySolutionId) CopySolution();
   const int index = id - kFirstId;
   if (index < 0 || index >= static_cast<int>(controls_.size())) return;  // Enter's IDOK, Esc's IDCANCEL
-  const window::ControlSpec& spec = window::Controls()[static_cast<std::size_t>(index)];
+  const panel::ControlSpec& spec = panel::Controls()[static_cast<std::size_t>(index)];
   switch (spec.control) {
     case Control::List1:
       if (code == LBN_SELCHANGE) List1_Click(spec.element);
@@ -156,11 +156,11 @@ void Tessorin::Calculate() {
   for (int i = 0; i < model::kQuantityCount; ++i) {
     rows[i] = {SendMessageW(check1_[i], BM_GETCHECK, 0, 0) == BST_CHECKED, BoxText(i)};
   }
-  const window::Outcome outcome = window::Press(index, rows, settings_);
-  if (outcome.kind == window::Outcome::Kind::Failed) {
+  const panel::Outcome outcome = panel::Press(index, rows, settings_);
+  if (outcome.kind == panel::Outcome::Kind::Failed) {
     solution_ = outcome.solution;
     report_(window_, outcome.message.title, outcome.message.text);
-  } else if (outcome.kind == window::Outcome::Kind::Solved) {
+  } else if (outcome.kind == panel::Outcome::Kind::Solved) {
     for (int i = 0; i < model::kQuantityCount; ++i) SetBoxText(i, outcome.texts[i]);
     ShowWorking(outcome.explanations, outcome.descriptions);
     solution_ = outcome.solution;  // after the boxes' change, which drops the last one

@@ -33,7 +33,7 @@ class Tessorin {
 
   HWND Handle() const { return window_; }
   // The control of this kind and element; nullptr for none.
-  HWND Item(window::layout::Control control, int element = 0) const;
+  HWND Item(panel::layout::Control control, int element = 0) const;
   void SetReporter(Reporter reporter) { report_ = std::move(reporter); }
   // Tab and the other keys of a dialog; true where `message` was handled.
   bool PreTranslate(MSG& message) const;
@@ -46,7 +46,7 @@ class Tessorin {
 
   void CreateFrame();
   void BuildControls();
-  HWND MakeControl(const window::ControlSpec& spec, int id);
+  HWND MakeControl(const panel::ControlSpec& spec, int id);
   void AddTooltips();
   void LayOut(int dpi);
   void Describe();
@@ -81,7 +81,7 @@ class Tessorin {
   runtime::RegionalSettings settings_;
   Reporter report_;
   HWND window_ = nullptr;
-  std::vector<HWND> controls_;  // by index in window::Controls()
+  std::vector<HWND> controls_;  // by index in panel::Controls()
   std::array<HWND, 6> check1_{};
   std::array<HWND, 6> text2_{};
   std::array<HWND, 2> command1_{};
@@ -92,7 +92,7 @@ class Tessorin {
   HFONT font_ = nullptr;
   HBITMAP drawing_ = nullptr;
   HBITMAP drawing2x_ = nullptr;
-  std::vector<HBRUSH> brushes_;  // by index in window::Controls(); nullptr where it has no colour
+  std::vector<HBRUSH> brushes_;  // by index in panel::Controls(); nullptr where it has no colour
   HBRUSH windowBrush_ = nullptr;
   int dpi_ = 96;
   HACCEL keys_ = nullptr;  // Ctrl+Shift+C

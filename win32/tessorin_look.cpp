@@ -15,7 +15,7 @@
 
 namespace win32 {
 
-namespace layout = window::layout;
+namespace layout = panel::layout;
 using layout::Control;
 
 namespace {
@@ -26,7 +26,7 @@ constexpr wchar_t kClassName[] = L"Tessorin";
 // paints it.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-COLORREF ToColorRef(window::colours::Rgb c) {
+COLORREF ToColorRef(panel::colours::Rgb c) {
   return RGB(static_cast<BYTE>(c.red), static_cast<BYTE>(c.green), static_cast<BYTE>(c.blue));
 }
 
@@ -107,15 +107,14 @@ void Tessorin::CreateFrame() {
     c.lpszClassName = kClassName;
     RegisterClassExW(&c);
   }
-  windowBrush_ = CreateSolidBrush(ToColorRef(window::kForm.background));
-  CreateWindowExW(0, kClassName, Wide(window::kForm.caption).c_str(), kFrameStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, window::kForm.width, window::kForm.height, nullptr, nullptr, instance_,
-                  this);
+  windowBrush_ = CreateSolidBrush(ToColorRef(panel::kForm.background));
+  CreateWindowExW(0, kClassName, Wide(panel::kForm.caption).c_str(), kFrameStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, panel::kForm.width, panel::kForm.height, nullptr, nullptr, instance_, this);
 }
 
 // The controls are made in tab order, which makes it their order for the keyboard too.
 void Tessorin::BuildControls() {
-  const std::vector<window::ControlSpec>& specs = window::Controls();
+  const std::vector<panel::ControlSpec>& specs = panel::Controls();
   std::vector<std::size_t> order(specs.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(),
@@ -128,7 +127,7 @@ void Tessorin::BuildControls() {
   }
 }
 
-HWND Tessorin::MakeControl(const window::ControlSpec& spec, int id) {
+HWND Tessorin::MakeControl(const panel::ControlSpec& spec, int id) {
   const wchar_t* name = ClassOf(spec.control);
   if (name == nullptr) name = PictureClass(instance_);
   const DWORD style = WS_CHILD | (spec.visible ? WS_VISIBLE : 0) | StyleOf(spec.control);
@@ -164,8 +163,8 @@ HWND Tessorin::MakeControl(const window::ControlSpec& spec, int id) {
 void Tessorin::LayOut(int dpi) {
   dpi_ = dpi;
   auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
-  const int width = scale(window::kForm.width);
-  const int height = scale(window::kForm.height);
+  const int width = scale(panel::kForm.width);
+  const int height = scale(panel::kForm.height);
   RECT frame = FrameFor(width, height, dpi);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -180,10 +179,10 @@ void Tessorin::LayOut(int dpi) {
   }
 
   HFONT old = font_;
-  font_ = CreateFontW(-MulDiv(window::kForm.fontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+  font_ = CreateFontW(-MulDiv(panel::kForm.fontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                       RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                      DEFAULT_PITCH | FF_ROMAN, Wide(window::kForm.fontFamily).c_str());
-  const std::vector<window::ControlSpec>& specs = window::Controls();
+                      DEFAULT_PITCH | FF_ROMAN, Wide(panel::kForm.fontFamily).c_str());
+  const std::vector<panel::ControlSpec>& specs = panel::Controls();
   for (std::size_t i = 0; i < specs.size(); ++i) {
     const layout::Rect r = specs[i].InWindow();
     SetWindowPos(controls_[i], nullptr, scale(r.left), scale(r.top), scale(r.width), scale(r.height),
@@ -205,8 +204,8 @@ void Tessorin::LayOut(int dpi) {
 }
 
 void Tessorin::Describe() {
-  const std::vector<window::ControlSpec>& specs = window::Controls();
-  SetAccessible(window_, window::kForm.accessible.name, window::kForm.accessible.description);
+  const std::vector<panel::ControlSpec>& specs = panel::Controls();
+  SetAccessible(window_, panel::kForm.accessible.name, panel::kForm.accessible.description);
   for (std::size_t i = 0; i < specs.size(); ++i) {
     const bool box = specs[i].control == Control::Text2;
     SetAccessible(controls_[i], specs[i].name,
@@ -219,7 +218,7 @@ LRESULT Tessorin::Colour(HDC dc, HWND control) {
   if (found == controls_.end())
     return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
   const auto i = static_cast<std::size_t>(found - controls_.begin());
-  const window::ControlSpec& spec = window::Controls()[i];
+  const panel::ControlSpec& spec = panel::Controls()[i];
   if (brushes_[i] != nullptr) {
     SetBkColor(dc, ToColorRef(*spec.background));
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));

@@ -17,7 +17,7 @@ namespace win32 {
 
 // A value box's description: the window's own, and how to copy the solution.
 std::string BoxDescription(const std::string& description) {
-  return description + "\n" + window::texts::kCopySolution;
+  return description + "\n" + panel::texts::kCopySolution;
 }
 
 // As plain text, with Windows' line breaks.
@@ -89,7 +89,7 @@ void Tessorin::ShowWorking(const model::Texts& explanations, const model::Texts&
 void Tessorin::DropWorking() {
   solution_.clear();
   model::Texts own;
-  for (int i = 0; i < model::kQuantityCount; ++i) own[i] = window::BoxDescription(i, "");
+  for (int i = 0; i < model::kQuantityCount; ++i) own[i] = panel::BoxDescription(i, "");
   ShowWorking({}, own);
 }
 

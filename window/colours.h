@@ -1,7 +1,7 @@
 // The window's colours.
 #pragma once
 
-namespace window::colours {
+namespace panel::colours {
 
 struct Rgb {
   int red, green, blue;
@@ -13,4 +13,4 @@ inline constexpr Rgb kTick = {128, 128, 255};
 inline constexpr Rgb kCalculate = {0, 255, 0};
 inline constexpr Rgb kClear = {255, 0, 0};
 
-}  // namespace window::colours
+}  // namespace panel::colours

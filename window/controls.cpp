@@ -6,7 +6,7 @@
 #include "model/quantity.h"
 #include "window/describe.h"
 
-namespace window {
+namespace panel {
 
 namespace {
 
@@ -98,4 +98,4 @@ std::string ObjectName(const ControlSpec& spec) {
   return layout::IsArray(spec.control) ? name + '_' + std::to_string(spec.element) : name;
 }
 
-}  // namespace window
+}  // namespace panel

@@ -11,7 +11,7 @@
 #include "window/layout.h"
 #include "window/texts.h"
 
-namespace window {
+namespace panel {
 
 struct ControlSpec {
   layout::Control control;
@@ -50,4 +50,4 @@ const ControlSpec& ControlOf(layout::Control control, int element);
 // "Text2_4" for an element of an array, "Frame1" for a single control.
 std::string ObjectName(const ControlSpec& spec);
 
-}  // namespace window
+}  // namespace panel

@@ -6,7 +6,7 @@
 #include "model/combination.h"
 #include "window/texts.h"
 
-namespace window {
+namespace panel {
 
 namespace {
 
@@ -46,4 +46,4 @@ std::string SpokenCombination(int index) {
   return Fill(texts::kListItem, names);
 }
 
-}  // namespace window
+}  // namespace panel

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace window {
+namespace panel {
 
 struct Description {
   std::string name;
@@ -17,4 +17,4 @@ Description QuantityTick(int quantity);
 // How a list row is read: the given measures by name, in the row's order.
 std::string SpokenCombination(int index);
 
-}  // namespace window
+}  // namespace panel

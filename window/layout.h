@@ -2,7 +2,7 @@
 // limits, and the names of the controls. Where each control stands is in window/controls.h.
 #pragma once
 
-namespace window::layout {
+namespace panel::layout {
 
 struct Rect {
   int left, top, width, height;
@@ -27,4 +27,4 @@ constexpr const char* ObjectName(Control control) {
 // is named by its name alone (Frame1).
 constexpr bool IsArray(Control control) { return control != Control::Frame1 && control != Control::Picture1; }
 
-}  // namespace window::layout
+}  // namespace panel::layout

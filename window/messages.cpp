@@ -3,7 +3,7 @@
 #include "model/combination.h"
 #include "window/texts.h"
 
-namespace window {
+namespace panel {
 
 Message MessageFor(int index, runtime::ErrorKind kind) {
   switch (kind) {
@@ -16,4 +16,4 @@ Message MessageFor(int index, runtime::ErrorKind kind) {
   return {texts::kErrorTitle, *why ? why : texts::kNoSuchTrapezoidOther};
 }
 
-}  // namespace window
+}  // namespace panel

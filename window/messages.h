@@ -5,7 +5,7 @@
 
 #include "runtime/arithmetic_error.h"
 
-namespace window {
+namespace panel {
 
 struct Message {
   std::string title;
@@ -16,4 +16,4 @@ struct Message {
 // step that failed.
 Message MessageFor(int index, runtime::ErrorKind kind);
 
-}  // namespace window
+}  // namespace panel

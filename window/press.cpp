@@ -5,7 +5,7 @@
 #include "runtime/format_number.h"
 #include "window/working.h"
 
-namespace window {
+namespace panel {
 
 namespace {
 
@@ -67,4 +67,4 @@ Outcome Press(int index, const model::Rows& rows, const runtime::RegionalSetting
   return out;
 }
 
-}  // namespace window
+}  // namespace panel

@@ -10,7 +10,7 @@
 #include "runtime/regional_settings.h"
 #include "window/messages.h"
 
-namespace window {
+namespace panel {
 
 struct Outcome {
   enum class Kind { Nothing, Solved, Failed };
@@ -31,4 +31,4 @@ struct Outcome {
 
 Outcome Press(int index, const model::Rows& rows, const runtime::RegionalSettings& settings);
 
-}  // namespace window
+}  // namespace panel

@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace window::texts {
+namespace panel::texts {
 
 inline constexpr char kCaption[] = "www.example.org Математика - равнобедрен трапец, основи";
 
@@ -144,4 +144,4 @@ inline constexpr char kSolutionAnswer[] = "Отговор:";
 // On the desktop, the value boxes' descriptions end with how to copy that solution.
 inline constexpr char kCopySolution[] = "Ctrl+Shift+C копира цялото решение като текст.";
 
-}  // namespace window::texts
+}  // namespace panel::texts

@@ -3,7 +3,7 @@
 #include "window/describe.h"
 #include "window/texts.h"
 
-namespace window {
+namespace panel {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::string Solution(const model::Working& w) {
   return text;
 }
 
-}  // namespace window
+}  // namespace panel

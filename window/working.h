@@ -7,7 +7,7 @@
 #include "model/solver.h"
 #include "model/working.h"
 
-namespace window {
+namespace panel {
 
 // Every step of the run, one a line; a run that failed ends with the step that failed and, on a
 // line of its own, why.
@@ -29,4 +29,4 @@ std::string FailingStep(const model::Working& w);
 // failed, that there is no such trapezoid), one a line.
 std::string Solution(const model::Working& w);
 
-}  // namespace window
+}  // namespace panel
