@@ -10,6 +10,8 @@ namespace panel {
 struct Message {
   std::string title;
   std::string text;
+
+  friend bool operator==(const Message&, const Message&) = default;
 };
 
 // The message for an arithmetic error met while solving combination `index`; the press adds the

@@ -53,6 +53,10 @@ std::string BoxDescription(int quantity, const std::string& explanation) {
   return explanation.empty() ? own : own + "\n" + explanation;
 }
 
+std::string DesktopDescription(const std::string& description) {
+  return description + "\n" + texts::kCopySolution;
+}
+
 std::string FailingStep(const model::Working& w) {
   const std::string why = Why(w);
   return why.empty() ? "" : Step(w, w.steps.size() - 1) + "\n" + why;

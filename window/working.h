@@ -21,6 +21,10 @@ model::Texts Explanations(const model::Working& w);
 // description, then the explanation on the lines below it (just the former when it is empty).
 std::string BoxDescription(int quantity, const std::string& explanation);
 
+// A value box's accessible description on the desktop: `description` and how to copy the whole
+// solution, which only the desktop offers.
+std::string DesktopDescription(const std::string& description);
+
 // The step that failed, with its numbers, and why, on two lines; empty when no step failed.
 std::string FailingStep(const model::Working& w);
 

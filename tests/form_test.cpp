@@ -1,0 +1,199 @@
+// The window's behaviour over its plain state: each event from each state it meets, as tables.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings.h"
+#include "window/describe.h"
+#include "window/form.h"
+#include "window/texts.h"
+
+namespace {
+
+using panel::State;
+using Six = std::vector<std::string>;
+
+const runtime::RegionalSettings kC = runtime::CSettings();
+const Six kEmpty(6, "");
+const Six kExample = {"8", "5", "2", "4", "20", "20"};
+const Six kShown = {"8.00000", "5.00000", "2.00000", "4.00000", "20.0000", "20.0000"};
+
+// The given rows of each combination, written out as the list's rows name them.
+const std::vector<std::vector<int>> kGivenRows = {
+    {0, 1, 2}, {0, 1, 3}, {0, 2, 3}, {1, 2, 3}, {0, 1, 4}, {0, 2, 4},
+    {1, 2, 4}, {1, 3, 4}, {0, 2, 5}, {0, 3, 5}, {1, 3, 5}, {2, 3, 5},
+};
+
+Six Texts(const State& s) {
+  Six texts;
+  for (const panel::Row& row : s.rows) texts.push_back(row.text);
+  return texts;
+}
+
+// The rows as ticked and open: exactly `given`, the ticks and the locks agreeing.
+void ExpectGiven(const State& s, const std::vector<int>& given) {
+  for (int q = 0; q < 6; ++q) {
+    const bool is = std::find(given.begin(), given.end(), q) != given.end();
+    EXPECT_EQ(s.rows[q].ticked, is) << "row " << q;
+    EXPECT_EQ(s.rows[q].readOnly, !is) << "row " << q;
+  }
+}
+
+void ExpectNoWorking(const State& s) {
+  for (int q = 0; q < 6; ++q) {
+    EXPECT_EQ(s.rows[q].working, "") << q;
+    EXPECT_EQ(s.rows[q].description, panel::QuantityBox(q).description) << q;
+  }
+  EXPECT_EQ(s.solution, "");
+  EXPECT_EQ(s.copy, "");
+}
+
+State Typed(State s, const Six& texts) {
+  for (int q = 0; q < 6; ++q) {
+    if (!s.rows[q].readOnly) s = panel::Text2_Change(s, q, texts[q]);
+  }
+  return s;
+}
+
+// Combination `index` chosen, the example's given values typed and calculated.
+State Solved(int index) {
+  return panel::Command1_Click(Typed(panel::List1_Click(panel::Form_Load(), index), kExample), 0, kC);
+}
+
+TEST(Form, TheLoadChoosesCombinationZeroWithEveryBoxEmpty) {
+  const State s = panel::Form_Load();
+  EXPECT_EQ(s.combination, 0);
+  EXPECT_EQ(s.maxLength, 7);
+  ExpectGiven(s, {0, 1, 2});
+  EXPECT_EQ(Texts(s), kEmpty);
+  ExpectNoWorking(s);
+  EXPECT_EQ(s.message, panel::Message{});
+}
+
+// Choosing a row after a calculation: its given rows open, every box emptied, the working gone;
+// "P,a,b" opens a, b and P although its label names P first. A choice of no row opens none.
+TEST(Form, AChoiceAppliesItsCombinationAndEmptiesEveryBox) {
+  for (int index = -1; index < 12; ++index) {
+    const State s = panel::List1_Click(Solved(index < 0 ? 3 : (index + 1) % 12), index);
+    EXPECT_EQ(s.combination, index);
+    ExpectGiven(s, index < 0 ? std::vector<int>{} : kGivenRows[static_cast<std::size_t>(index)]);
+    EXPECT_EQ(Texts(s), kEmpty) << index;
+    ExpectNoWorking(s);
+  }
+}
+
+TEST(Form, EveryCombinationSolvesTheAssignmentExample) {
+  for (int index = 0; index < 12; ++index) {
+    const State s = Solved(index);
+    EXPECT_EQ(Texts(s), kShown) << index;
+    ExpectGiven(s, kGivenRows[static_cast<std::size_t>(index)]);
+    EXPECT_EQ(s.rows[kGivenRows[index][0]].working.find(" — дадено") != std::string::npos, true) << index;
+    EXPECT_NE(s.solution.find("Отговор:"), std::string::npos);
+    EXPECT_EQ(s.copy, s.solution);
+    EXPECT_EQ(s.message, panel::Message{});
+  }
+}
+
+// Typing changes a box's text, at most seven characters of it, and drops the working; writing the
+// text the box holds already is no change and keeps it.
+TEST(Form, TypingKeepsSevenCharactersAndDropsTheWorking) {
+  struct Case {
+    const char* typed;
+    const char* kept;
+  } cases[] = {
+      {"12,5 cmЖ99", "12,5 cm"}, {"ЖЖЖЖЖЖЖЖЖ", "ЖЖЖЖЖЖЖ"}, {"8", "8"}, {"", ""}, {"1\u00A0000,00", "1\u00A0000,0"},
+  };
+  for (const Case& c : cases) {
+    const State s = panel::Text2_Change(Solved(0), 0, c.typed);
+    EXPECT_EQ(s.rows[0].text, c.kept) << c.typed;
+    ExpectNoWorking(s);
+  }
+  const State solved = Solved(0);
+  EXPECT_EQ(panel::Text2_Change(solved, 0, "8.00000"), solved);
+}
+
+TEST(Form, CalculateWritesNegativeResultsAndIsRepeatable) {
+  const State once = panel::Command1_Click(Typed(panel::List1_Click(panel::Form_Load(), 1), {"4", "5", "", "4"}), 0, kC);
+  const Six written = {"4.00000", "5.00000", "-2.0000", "4.00000", "12.0000", "4.00000"};
+  EXPECT_EQ(Texts(once), written);
+  EXPECT_EQ(Texts(panel::Command1_Click(once, 0, kC)), written);
+}
+
+// What is written reads back as the same numbers under a decimal comma with digit groups.
+TEST(Form, BulgarianResultsReadBackAsTheSameNumbers) {
+  const runtime::RegionalSettings bg = test_settings::Bulgarian();
+  const State once =
+      panel::Command1_Click(Typed(panel::List1_Click(panel::Form_Load(), 2), {"2,5", "", "0,5", "1000"}), 0, bg);
+  const Six written = {"2,50000", "1\u00A0000,0", "0,50000", "1\u00A0000,0", "2\u00A0003,0", "1\u00A0500,0"};
+  EXPECT_EQ(Texts(once), written);
+  EXPECT_EQ(Texts(panel::Command1_Click(once, 0, bg)), written);
+}
+
+// A ticked value that is not greater than zero: the press changes nothing at all.
+TEST(Form, InvalidInputChangesNothing) {
+  for (const char* b : {"", "0", "-5", "пет", "0,5", "-"}) {
+    const State typed = Typed(panel::Form_Load(), {"8", b, "2"});
+    EXPECT_EQ(panel::Command1_Click(typed, 0, kC), typed) << b;
+  }
+  const State fresh = panel::Form_Load();
+  EXPECT_EQ(panel::Command1_Click(fresh, 0, kC), fresh);
+}
+
+// A shape that cannot exist: the message says why, no box changes, the failed solution is what a
+// copy takes; closing the message changes nothing else.
+TEST(Form, AFailingShapeOpensTheMessageAndChangesNoBox) {
+  struct Case {
+    int index;
+    Six given;
+    const char* title;
+    const char* says;
+  } cases[] = {
+      {0, {"8", "2", "2"}, panel::texts::kErrorTitle, "2·b ≥ |a − c|"},
+      {1, {"8", "4", "", "5"}, panel::texts::kErrorTitle, "колкото височината h"},
+      {4, {"8", "5", "", "", "12"}, panel::texts::kErrorTitle, "между 2·a и 2·a + 4·b"},
+      {5, {"8", "", "2", "", "14"}, panel::texts::kErrorTitle, "между 2·a и 2·c"},
+      {7, {"", "4", "", "5", "20"}, panel::texts::kErrorTitle, "колкото височината h"},
+      {0, {"1E200", "1E200", "1"}, panel::texts::kTooLargeTitle, "твърде големи"},
+  };
+  for (const Case& c : cases) {
+    Six given = c.given;
+    given.resize(6);
+    const State typed = Typed(panel::List1_Click(panel::Form_Load(), c.index), given);
+    const State failed = panel::Command1_Click(typed, 0, kC);
+    EXPECT_EQ(failed.message.title, c.title) << c.index;
+    EXPECT_NE(failed.message.text.find(c.says), std::string::npos) << failed.message.text;
+    EXPECT_EQ(Texts(failed), Texts(typed));
+    EXPECT_NE(failed.copy.find("Дадено:"), std::string::npos);
+    State closed = panel::Message_Close(failed);
+    EXPECT_EQ(closed.message, panel::Message{});
+    closed.copy = typed.copy;
+    EXPECT_EQ(closed, typed);
+  }
+}
+
+// An unticked zero divisor is reached only by a state no event makes: the press still tells it.
+TEST(Form, AnUntickedZeroHeightIsADivisionByZero) {
+  State s = panel::List1_Click(panel::Form_Load(), 9);
+  s = Typed(s, {"8", "", "", "", "", "20"});
+  s.rows[3].ticked = false;
+  EXPECT_EQ(panel::Command1_Click(s, 0, kC).message.text.rfind(panel::texts::kDivisionByZero, 0), 0u);
+}
+
+// Clear empties the six boxes only; then nothing is given, and Calculate does nothing.
+TEST(Form, ClearEmptiesTheBoxesOnly) {
+  const State solved = Solved(9);
+  const State cleared = panel::Command1_Click(solved, 1, kC);
+  EXPECT_EQ(Texts(cleared), kEmpty);
+  EXPECT_EQ(cleared.combination, 9);
+  ExpectGiven(cleared, kGivenRows[9]);
+  ExpectNoWorking(cleared);
+  EXPECT_EQ(panel::Command1_Click(cleared, 0, kC), cleared);
+}
+
+TEST(Form, AButtonThatIsNoneDoesNothing) {
+  const State solved = Solved(4);
+  for (int button : {-1, 2, 7}) EXPECT_EQ(panel::Command1_Click(solved, button, kC), solved) << button;
+}
+
+}  // namespace
