@@ -20,24 +20,13 @@
 #include "model/combination.h"
 #include "window/controls.h"
 #include "window/describe.h"
-#include "window/press.h"
-#include "window/texts.h"
 #include "window/working.h"
 
 namespace form {
 
-// Inside a widget's members a bare `window` names QWidget::window(), so the window's tables are
-// reached as ::window.
-
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-// A value box's description on the desktop: the window's own, and how to copy the solution,
-// which only the desktop offers.
-QString BoxDescription(const std::string& description) {
-  return Q(description + "\n" + panel::texts::kCopySolution);
-}
 
 QPlainTextEdit* MakeReadOnlyText(QWidget* parent, const std::string& text) {
   auto* edit = new QPlainTextEdit(parent);
@@ -87,9 +76,9 @@ Tessorin::Tessorin(runtime::RegionalSettings settings, QWidget* parent)
   setAccessibleDescription(QString::fromUtf8(form.accessible.description));
   for (const panel::ControlSpec& spec : panel::Controls()) Build(spec);
   SetTabOrder();
-  ConnectWorking();
+  Connect();
   Text1[0]->setFocus();
-  Form_Load();
+  Dispatch(panel::Form_Load());
 }
 
 // Makes the control that `spec` describes, in the array its name says, and connects its event.
@@ -109,7 +98,6 @@ QWidget* Tessorin::Make(const panel::ControlSpec& spec) {
         List1->item(List1->count() - 1)
             ->setData(Qt::AccessibleTextRole, Q(panel::SpokenCombination(List1->count() - 1)));
       }
-      connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
       return List1;
     case Control::Frame1:
       Frame1 = new QGroupBox(text, this);
@@ -129,8 +117,6 @@ QWidget* Tessorin::Make(const panel::ControlSpec& spec) {
     case Control::Command1:
       Command1[e] = new QPushButton(text, this);
       Command1[e]->setAutoDefault(false);
-      connect(Command1[e], &QPushButton::clicked, this,
-              [this, index = spec.element] { Command1_Click(index); });
       return Command1[e];
     case Control::Text1: return Text1[e] = MakeReadOnlyText(this, spec.text);
   }
@@ -142,8 +128,9 @@ void Tessorin::Build(const panel::ControlSpec& spec) {
   widget->setObjectName(Q(panel::ObjectName(spec)));
   widget->setGeometry(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
   widget->setAccessibleName(Q(spec.name));
-  widget->setAccessibleDescription(
-      spec.control == panel::layout::Control::Text2 ? BoxDescription(spec.description) : Q(spec.description));
+  widget->setAccessibleDescription(spec.control == panel::layout::Control::Text2
+                                       ? Q(panel::DesktopDescription(spec.description))
+                                       : Q(spec.description));
   if (spec.background) {
     const QRgb colour = colours::ToQRgb(*spec.background);
     if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -165,92 +152,53 @@ void Tessorin::SetTabOrder() {
   }
 }
 
-void Tessorin::Form_Load() {
-  ClearValues();
-  for (QLineEdit* box : Text2) box->setMaxLength(panel::layout::kMaxLength);
-  List1->setCurrentRow(0);  // runs List1_Click(0) before going on
-  // Rows a and b are given in combination 0 already: this changes nothing, as the load always did.
+// Each control's event becomes the window's; Ctrl+Shift+C anywhere in the window copies the
+// whole solution as plain text, and F1 in a value box shows its working to keyboard users.
+void Tessorin::Connect() {
+  connect(List1, &QListWidget::currentRowChanged, this,
+          [this](int row) { Dispatch(panel::List1_Click(state_, row)); });
   for (int i = 0; i < 2; ++i) {
-    Check1[i]->setChecked(true);
-    Text2[i]->setReadOnly(false);
+    connect(Command1[i], &QPushButton::clicked, this,
+            [this, i] { Dispatch(panel::Command1_Click(state_, i, settings_)); });
   }
-}
-
-void Tessorin::List1_Click(int index) {
-  if (index == 0) ApplyCombination();
-}
-
-void Tessorin::Command1_Click(int index) {
-  if (index == 0) Calculate();
-  if (index == 1) ClearValues();
-}
-
-void Tessorin::ApplyCombination() {
   for (int i = 0; i < model::kQuantityCount; ++i) {
-    Check1[i]->setEnabled(false);  // built disabled already; the ticks are the program's alone
-    Check1[i]->setChecked(false);
-    Text2[i]->setText(QString());  // leaves nothing to undo, unlike clear()
-    Text2[i]->setReadOnly(true);
-  }
-  const int index = List1->currentRow();
-  if (!model::IsCombination(index)) return;
-  for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
-    Check1[q]->setChecked(true);
-    Text2[q]->setReadOnly(false);
-  }
-}
-
-void Tessorin::Calculate() {
-  const int index = List1->currentRow();
-  model::Rows rows;
-  for (int i = 0; i < model::kQuantityCount; ++i) {
-    rows[i] = {Check1[i]->isChecked(), Text2[i]->text().toStdString()};
-  }
-  const panel::Outcome outcome = panel::Press(index, rows, settings_);
-  if (outcome.kind == panel::Outcome::Kind::Failed) {
-    solution_ = Q(outcome.solution);
-    report_(Q(outcome.message.title), Q(outcome.message.text));
-  } else if (outcome.kind == panel::Outcome::Kind::Solved) {
-    for (int i = 0; i < model::kQuantityCount; ++i) Text2[i]->setText(Q(outcome.texts[i]));
-    ShowWorking(outcome.explanations, outcome.descriptions);
-    solution_ = Q(outcome.solution);  // after the boxes' change, which drops the last one
-  }
-}
-
-void Tessorin::ClearValues() {
-  for (QLineEdit* box : Text2) box->setText(QString());  // leaves nothing to undo
-}
-
-// Any change of a box (typing, Clear, another combination) drops the working, so that it never
-// explains numbers the boxes no longer hold; Calculate shows it again after writing them. F1 in a
-// box shows its working to keyboard users. Ctrl+Shift+C anywhere in the window copies the whole
-// solution as plain text.
-void Tessorin::ConnectWorking() {
-  new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] {
-    if (!solution_.isEmpty()) QGuiApplication::clipboard()->setText(solution_);
-  });
-  for (QLineEdit* box : Text2) {
-    connect(box, &QLineEdit::textChanged, this, [this] { DropWorking(); });
+    QLineEdit* box = Text2[i];
+    connect(box, &QLineEdit::textChanged, this,
+            [this, i](const QString& text) { Dispatch(panel::Text2_Change(state_, i, text.toStdString())); });
     new QShortcut(
         QKeySequence(Qt::Key_F1), box,
         [box] { QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), box->toolTip(), box); },
         Qt::WidgetShortcut);
   }
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] {
+    if (!state_.copy.empty()) QGuiApplication::clipboard()->setText(Q(state_.copy));
+  });
 }
 
-void Tessorin::DropWorking() {
-  solution_.clear();
-  model::Texts own;
-  for (int i = 0; i < model::kQuantityCount; ++i) own[i] = panel::BoxDescription(i, "");
-  ShowWorking({}, own);
+void Tessorin::Dispatch(panel::State next) {
+  if (painting_) return;
+  state_ = std::move(next);
+  painting_ = true;
+  Paint();
+  painting_ = false;
+  if (state_.message.title.empty()) return;
+  report_(Q(state_.message.title), Q(state_.message.text));
+  Dispatch(panel::Message_Close(state_));
 }
 
-void Tessorin::ShowWorking(const model::Texts& explanations, const model::Texts& descriptions) {
+void Tessorin::Paint() {
+  if (List1->currentRow() != state_.combination) List1->setCurrentRow(state_.combination);
   for (int i = 0; i < model::kQuantityCount; ++i) {
-    const QString tip = Q(explanations[i]);
+    const panel::Row& row = state_.rows[i];
+    Check1[i]->setChecked(row.ticked);
+    Text2[i]->setMaxLength(state_.maxLength);
+    Text2[i]->setReadOnly(row.readOnly);
+    const QString text = Q(row.text);
+    if (Text2[i]->text() != text) Text2[i]->setText(text);  // leaves nothing to undo, unlike clear()
+    const QString tip = Q(row.working);
     if (Text2[i]->toolTip() == tip) continue;  // spares screen readers a change that is none
     Text2[i]->setToolTip(tip);
-    Text2[i]->setAccessibleDescription(BoxDescription(descriptions[i]));
+    Text2[i]->setAccessibleDescription(Q(panel::DesktopDescription(row.description)));
   }
 }
 

@@ -1,6 +1,6 @@
-// The calculator's one window. What is selected, ticked, locked and typed lives in its controls,
-// which are kept in arrays by element index; besides them it keeps only the last calculation's
-// solution to copy, which goes with the working that the boxes show.
+// The calculator's one window in Qt Widgets: its controls, kept in arrays by element index, show
+// the window's state (window/form.h); their events become that state's events, and the window
+// paints the state each one returns.
 #pragma once
 
 #include <QIcon>
@@ -10,9 +10,9 @@
 #include <functional>
 #include <string>
 
-#include "model/solver.h"
 #include "runtime/regional_settings.h"
 #include "window/controls.h"
+#include "window/form.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -51,23 +51,16 @@ class Tessorin : public QWidget {
   void Build(const panel::ControlSpec& spec);
   void SetTabOrder();
 
-  void Form_Load();
-  void List1_Click(int index);
-  void Command1_Click(int index);
+  void Connect();
 
-  void ApplyCombination();
-  void Calculate();
-  void ClearValues();
-
-  // The working of the last calculation, on the value boxes as tooltips and descriptions.
-  void ConnectWorking();
-  void ShowWorking(const model::Texts& explanations, const model::Texts& descriptions);
-  void DropWorking();
+  // Takes the state an event returned and paints it; a message it holds is shown, then closed.
+  void Dispatch(panel::State next);
+  void Paint();
 
   runtime::RegionalSettings settings_;
   Reporter report_;
-  // The whole solution of the last calculation, for Ctrl+Shift+C; dropped with its working.
-  QString solution_;
+  panel::State state_;
+  bool painting_ = false;  // the controls' events while the window paints are its own echoes
 };
 
 }  // namespace form
