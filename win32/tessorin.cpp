@@ -1,8 +1,8 @@
 #include "win32/tessorin.h"
 
-#include "model/combination.h"
+#include <utility>
+
 #include "win32/wide.h"
-#include "window/press.h"
 
 namespace win32 {
 
@@ -23,7 +23,7 @@ Tessorin::Tessorin(HINSTANCE instance, runtime::RegionalSettings settings)
   focus_ = Item(Control::Text1, 0);
   ACCEL copy{FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopySolutionId};
   keys_ = CreateAcceleratorTableW(&copy, 1);
-  Form_Load();
+  Dispatch(panel::Form_Load());
 }
 
 Tessorin::~Tessorin() {
@@ -102,88 +102,56 @@ void Tessorin::OnCommand(int id, int code) {
   const panel::ControlSpec& spec = panel::Controls()[static_cast<std::size_t>(index)];
   switch (spec.control) {
     case Control::List1:
-      if (code == LBN_SELCHANGE) List1_Click(spec.element);
+      if (code == LBN_SELCHANGE) {
+        const int row = static_cast<int>(SendMessageW(Item(Control::List1), LB_GETCURSEL, 0, 0));
+        Dispatch(panel::List1_Click(state_, row));
+      }
       break;
     case Control::Command1:
-      if (code == BN_CLICKED) Command1_Click(spec.element);
+      if (code == BN_CLICKED) Dispatch(panel::Command1_Click(state_, spec.element, settings_));
       break;
     case Control::Text2:
-      if (code == EN_CHANGE) DropWorking();
+      if (code == EN_CHANGE) Dispatch(panel::Text2_Change(state_, spec.element, BoxText(spec.element)));
       if (code == EN_KILLFOCUS) HideHelp();
       break;
     default: break;
   }
 }
 
-void Tessorin::Form_Load() {
-  ClearValues();
-  for (HWND box : text2_) SendMessageW(box, EM_LIMITTEXT, layout::kMaxLength, 0);
-  SendMessageW(list1_, LB_SETCURSEL, 0, 0);
-  List1_Click(0);  // setting the selected row runs the list's Click, as a user's choice does
-  for (int i = 0; i < 2; ++i) {
-    SendMessageW(check1_[i], BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(text2_[i], EM_SETREADONLY, FALSE, 0);
+void Tessorin::Dispatch(panel::State next) {
+  if (painting_) return;
+  const panel::State before = std::exchange(state_, std::move(next));
+  painting_ = true;
+  Paint(before);
+  painting_ = false;
+  if (state_.message.title.empty()) return;
+  report_(window_, state_.message.title, state_.message.text);
+  Dispatch(panel::Message_Close(state_));
+}
+
+void Tessorin::Paint(const panel::State& before) {
+  HWND list = Item(Control::List1);
+  if (SendMessageW(list, LB_GETCURSEL, 0, 0) != state_.combination) {
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(state_.combination), 0);
   }
-}
-
-void Tessorin::List1_Click(int index) {
-  if (index == 0) ApplyCombination();
-}
-
-void Tessorin::Command1_Click(int index) {
-  if (index == 0) Calculate();
-  if (index == 1) ClearValues();
-}
-
-void Tessorin::ApplyCombination() {
   for (int i = 0; i < model::kQuantityCount; ++i) {
-    EnableWindow(check1_[i], FALSE);
-    SendMessageW(check1_[i], BM_SETCHECK, BST_UNCHECKED, 0);
-    SetBoxText(i, {});
-    SendMessageW(text2_[i], EM_SETREADONLY, TRUE, 0);
+    const panel::Row& row = state_.rows[i];
+    HWND box = Item(Control::Text2, i);
+    SendMessageW(Item(Control::Check1, i), BM_SETCHECK, row.ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(box, EM_LIMITTEXT, static_cast<WPARAM>(state_.maxLength), 0);
+    SendMessageW(box, EM_SETREADONLY, row.readOnly, 0);
+    if (BoxText(i) != row.text) SetWindowTextW(box, Wide(row.text).c_str());
+    // spares screen readers a change that is none
+    if (before.rows[i].working != row.working) PaintWorking(i);
   }
-  const int index = static_cast<int>(SendMessageW(list1_, LB_GETCURSEL, 0, 0));
-  if (!model::IsCombination(index)) return;
-  for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
-    SendMessageW(check1_[q], BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(text2_[q], EM_SETREADONLY, FALSE, 0);
-  }
-}
-
-void Tessorin::Calculate() {
-  const int index = static_cast<int>(SendMessageW(list1_, LB_GETCURSEL, 0, 0));
-  model::Rows rows;
-  for (int i = 0; i < model::kQuantityCount; ++i) {
-    rows[i] = {SendMessageW(check1_[i], BM_GETCHECK, 0, 0) == BST_CHECKED, BoxText(i)};
-  }
-  const panel::Outcome outcome = panel::Press(index, rows, settings_);
-  if (outcome.kind == panel::Outcome::Kind::Failed) {
-    solution_ = outcome.solution;
-    report_(window_, outcome.message.title, outcome.message.text);
-  } else if (outcome.kind == panel::Outcome::Kind::Solved) {
-    for (int i = 0; i < model::kQuantityCount; ++i) SetBoxText(i, outcome.texts[i]);
-    ShowWorking(outcome.explanations, outcome.descriptions);
-    solution_ = outcome.solution;  // after the boxes' change, which drops the last one
-  }
-}
-
-void Tessorin::ClearValues() {
-  for (int i = 0; i < model::kQuantityCount; ++i) SetBoxText(i, {});
+  HideHelp();
 }
 
 std::string Tessorin::BoxText(int row) const {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(text2_[row])) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(text2_[row], text.data(), static_cast<int>(text.size()))));
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Item(Control::Text2, row))) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(Item(Control::Text2, row), text.data(), static_cast<int>(text.size()))));
   return Utf8(text);
-}
-
-// A box keeps the first characters of a longer text up to its limit, as it does for typing.
-void Tessorin::SetBoxText(int row, const std::string& text) {
-  std::wstring wide = Wide(text);
-  const auto limit = static_cast<std::size_t>(SendMessageW(text2_[row], EM_GETLIMITTEXT, 0, 0));
-  if (wide.size() > limit) wide.resize(limit);
-  SetWindowTextW(text2_[row], wide.c_str());
 }
 
 }  // namespace win32

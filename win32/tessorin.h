@@ -1,6 +1,6 @@
-// The calculator's one window on the Windows API, built from window/'s table of controls. Like
-// the Qt window, what is selected, ticked, locked and typed lives in its controls; besides them it
-// keeps only the last calculation's solution to copy, which goes with the working the boxes show.
+// The calculator's one window on the Windows API, built from window/'s table of controls. Its
+// controls' messages become the window's events (window/form.h), and it paints the state each
+// one returns.
 #pragma once
 
 #include <windows.h>
@@ -11,14 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "model/solver.h"
 #include "runtime/regional_settings.h"
 #include "window/controls.h"
+#include "window/form.h"
 
 namespace win32 {
-
-// A value box's accessible description: the window's own, and how to copy the solution.
-std::string BoxDescription(const std::string& description);
 
 class Tessorin {
  public:
@@ -50,23 +47,17 @@ class Tessorin {
   void AddTooltips();
   void LayOut(int dpi);
   void Describe();
-  std::string Working(int row) const;
   LRESULT Colour(HDC dc, HWND control);
   void DrawButton(const DRAWITEMSTRUCT& item);
   void OnCommand(int id, int code);
 
-  void Form_Load();
-  void List1_Click(int index);
-  void Command1_Click(int index);
-  void ApplyCombination();
-  void Calculate();
-  void ClearValues();
+  // Takes the state an event returned and paints it; a message it holds is shown, then closed.
+  void Dispatch(panel::State next);
+  void Paint(const panel::State& before);
+  void PaintWorking(int row);
 
   int Row(HWND box) const;
   std::string BoxText(int row) const;
-  void SetBoxText(int row, const std::string& text);
-  void ShowWorking(const model::Texts& explanations, const model::Texts& descriptions);
-  void DropWorking();
   void ShowHelp(int row);
   void CopySolution() const;
   void HideHelp();
@@ -82,13 +73,9 @@ class Tessorin {
   Reporter report_;
   HWND window_ = nullptr;
   std::vector<HWND> controls_;  // by index in panel::Controls()
-  std::array<HWND, 6> check1_{};
-  std::array<HWND, 6> text2_{};
-  std::array<HWND, 2> command1_{};
-  HWND list1_ = nullptr;
-  HWND tips_ = nullptr;   // the boxes' working under the mouse
-  HWND help_ = nullptr;   // the working of the box with the focus, on F1
-  HWND focus_ = nullptr;  // the control that had the focus when the window was left
+  HWND tips_ = nullptr;         // the boxes' working under the mouse
+  HWND help_ = nullptr;         // the working of the box with the focus, on F1
+  HWND focus_ = nullptr;        // the control that had the focus when the window was left
   HFONT font_ = nullptr;
   HBITMAP drawing_ = nullptr;
   HBITMAP drawing2x_ = nullptr;
@@ -96,8 +83,8 @@ class Tessorin {
   HBRUSH windowBrush_ = nullptr;
   int dpi_ = 96;
   HACCEL keys_ = nullptr;  // Ctrl+Shift+C
-  // The whole solution of the last calculation, for Ctrl+Shift+C; dropped with its working.
-  std::string solution_;
+  panel::State state_;
+  bool painting_ = false;  // the controls' notifications while the window paints are its own echoes
 };
 
 }  // namespace win32

@@ -134,22 +134,17 @@ HWND Tessorin::MakeControl(const panel::ControlSpec& spec, int id) {
   HWND control =
       CreateWindowExW(Sunken(spec.control) ? WS_EX_CLIENTEDGE : 0, name, Wide(spec.text).c_str(), style, 0, 0,
                       0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-  const int e = spec.element;
   switch (spec.control) {
     case Control::List1:
-      list1_ = control;
       for (const model::Combination& c : model::kCombinations) {
         SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(c.label).c_str()));
       }
       break;
-    case Control::Check1: check1_[e] = control; break;
     case Control::Text2:
-      text2_[e] = control;
       SendMessageW(control, EM_LIMITTEXT, layout::kDesignMaxLength, 0);
       SetWindowSubclass(control, BoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
       break;
     case Control::Text1: SetWindowSubclass(control, BoxProc, 0, reinterpret_cast<DWORD_PTR>(this)); break;
-    case Control::Command1: command1_[e] = control; break;
     case Control::Picture1:
       drawing_ = LoadJpeg(instance_, L"TRAPEZOID");
       drawing2x_ = LoadJpeg(instance_, L"TRAPEZOID2X");
@@ -209,7 +204,7 @@ void Tessorin::Describe() {
   for (std::size_t i = 0; i < specs.size(); ++i) {
     const bool box = specs[i].control == Control::Text2;
     SetAccessible(controls_[i], specs[i].name,
-                  box ? BoxDescription(specs[i].description) : specs[i].description);
+                  box ? panel::DesktopDescription(specs[i].description) : specs[i].description);
   }
 }
 

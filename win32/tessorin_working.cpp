@@ -10,21 +10,17 @@
 #include "win32/accessible.h"
 #include "win32/tessorin.h"
 #include "win32/wide.h"
-#include "window/texts.h"
 #include "window/working.h"
 
 namespace win32 {
 
-// A value box's description: the window's own, and how to copy the solution.
-std::string BoxDescription(const std::string& description) {
-  return description + "\n" + panel::texts::kCopySolution;
-}
+using panel::layout::Control;
 
 // As plain text, with Windows' line breaks.
 void Tessorin::CopySolution() const {
-  if (solution_.empty() || !OpenClipboard(window_)) return;
+  if (state_.copy.empty() || !OpenClipboard(window_)) return;
   std::wstring text;
-  for (wchar_t c : Wide(solution_)) text += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+  for (wchar_t c : Wide(state_.copy)) text += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
   EmptyClipboard();
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
@@ -44,7 +40,8 @@ void Tessorin::AddTooltips() {
   help_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, 0, 0, 0, 0, window_, nullptr,
                           instance_, nullptr);
   wchar_t empty[] = L"";
-  for (HWND box : text2_) {
+  for (int i = 0; i < model::kQuantityCount; ++i) {
+    HWND box = Item(Control::Text2, i);
     TOOLINFOW tool{sizeof tool};
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
@@ -60,48 +57,28 @@ void Tessorin::AddTooltips() {
   SendMessageW(tips_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
 }
 
-std::string Tessorin::Working(int row) const {
-  wchar_t text[4096] = {};
+// Box `row`'s working as its tooltip and in its accessible description.
+void Tessorin::PaintWorking(int row) {
+  const panel::Row& shown = state_.rows[static_cast<std::size_t>(row)];
+  HWND box = Item(Control::Text2, row);
+  std::wstring text = Wide(shown.working);
   TOOLINFOW tool{sizeof tool};
   tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(text2_[row]);
-  tool.lpszText = text;
-  SendMessageW(tips_, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
-  return Utf8(text);
-}
-
-void Tessorin::ShowWorking(const model::Texts& explanations, const model::Texts& descriptions) {
-  for (int i = 0; i < model::kQuantityCount; ++i) {
-    if (Working(i) == explanations[i]) continue;  // spares screen readers a change that is none
-    std::wstring text = Wide(explanations[i]);
-    TOOLINFOW tool{sizeof tool};
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(text2_[i]);
-    tool.lpszText = text.data();
-    SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SetAccessibleDescription(text2_[i], BoxDescription(descriptions[i]));
-  }
-  HideHelp();
-}
-
-// Any change of a box drops the working, so that it never explains numbers the boxes no longer
-// hold; Calculate shows it again after writing them.
-void Tessorin::DropWorking() {
-  solution_.clear();
-  model::Texts own;
-  for (int i = 0; i < model::kQuantityCount; ++i) own[i] = panel::BoxDescription(i, "");
-  ShowWorking({}, own);
+  tool.uId = reinterpret_cast<UINT_PTR>(box);
+  tool.lpszText = text.data();
+  SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SetAccessibleDescription(box, panel::DesktopDescription(shown.description));
 }
 
 void Tessorin::ShowHelp(int row) {
-  std::wstring text = Wide(Working(row));
+  std::wstring text = Wide(state_.rows[static_cast<std::size_t>(row)].working);
   if (text.empty()) return;
   TOOLINFOW tool{sizeof tool};
   tool.hwnd = window_;
   tool.lpszText = text.data();
   SendMessageW(help_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   RECT box;
-  GetWindowRect(text2_[row], &box);
+  GetWindowRect(Item(Control::Text2, row), &box);
   SendMessageW(help_, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom));
   SendMessageW(tips_, TTM_POP, 0, 0);  // one explanation at a time, where the mouse rests too
   SendMessageW(help_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
@@ -131,8 +108,10 @@ LRESULT CALLBACK Tessorin::BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM
 }
 
 int Tessorin::Row(HWND box) const {
-  const auto found = std::find(text2_.begin(), text2_.end(), box);
-  return found == text2_.end() ? -1 : static_cast<int>(found - text2_.begin());
+  for (int i = 0; i < model::kQuantityCount; ++i) {
+    if (Item(Control::Text2, i) == box) return i;
+  }
+  return -1;
 }
 
 }  // namespace win32
