@@ -1,5 +1,5 @@
-// One Calculate core run: six conversions, the formulas and six formatted texts; and one whole
-// press of the button, which adds the working that each box explains.
+// One run of a formula set, in doubles and exact numbers; and one whole press of the button, which
+// reads the boxes and adds the texts and the working that each box explains.
 #include <benchmark/benchmark.h>
 
 #include "model/combination.h"
@@ -18,17 +18,16 @@ model::Rows Example(int index) {
   return rows;
 }
 
-void CalculateCore(benchmark::State& state) {
+void Solve(benchmark::State& state) {
   const int index = static_cast<int>(state.range(0));
-  const model::Rows rows = Example(index);
-  const runtime::RegionalSettings settings;
+  const model::Measures read = *model::ReadGiven(Example(index), runtime::RegionalSettings{});
   for (auto _ : state) {
-    auto texts = model::Calculate(index, rows, settings);
-    benchmark::DoNotOptimize(texts);
+    auto run = model::Solve(index, read);
+    benchmark::DoNotOptimize(run);
   }
   state.SetLabel(std::string(model::kCombinations[index].label));
 }
-BENCHMARK(CalculateCore)->DenseRange(0, model::kCombinationCount - 1);
+BENCHMARK(Solve)->DenseRange(0, model::kCombinationCount - 1);
 
 void WholePress(benchmark::State& state) {
   const int index = static_cast<int>(state.range(0));

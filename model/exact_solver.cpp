@@ -1,8 +1,5 @@
 #include "model/exact_solver.h"
 
-#include "model/combination.h"
-#include "model/formula_sets.h"
-
 namespace model {
 
 namespace {
@@ -49,18 +46,6 @@ std::optional<Exact> EvaluateExactly(const Formula& f, const ExactTerms& terms, 
     if (!v) return std::nullopt;
   }
   return nodes[static_cast<std::size_t>(f.Root())];
-}
-
-ExactTerms SolveExactly(int index, const Measures& read) {
-  ExactTerms terms;
-  for (Quantity q : kCombinations[static_cast<std::size_t>(index)].given) {
-    terms[q] = ExactGiven(read[q]);
-  }
-  ExactNodes nodes;
-  for (const Step& step : kFormulaSets[static_cast<std::size_t>(index)]) {
-    terms[static_cast<std::size_t>(step.target)] = EvaluateExactly(step.formula, terms, nodes);
-  }
-  return terms;
 }
 
 }  // namespace model

@@ -1,5 +1,4 @@
-// The formula sets evaluated in exact numbers, next to the solver's doubles: only the working
-// asks for them, so Calculate never waits for this.
+// The formula sets evaluated in exact numbers, next to the solver's doubles, for the working.
 #pragma once
 
 #include <array>
@@ -7,7 +6,6 @@
 
 #include "model/exact.h"
 #include "model/formula.h"
-#include "model/solver.h"
 
 namespace model {
 
@@ -22,10 +20,5 @@ std::optional<Exact> ExactGiven(double value);
 // reads has no exact form or the exact form cannot be kept (see NoExactForm). Nodes after the
 // one that lost it stay empty.
 std::optional<Exact> EvaluateExactly(const Formula& f, const ExactTerms& terms, ExactNodes& nodes);
-
-// The exact value of each term of combination `index` (which must name one): the given measures
-// in `read` as the decimals they stand for, then each step's result; empty for the terms that
-// have no exact form, and for any term no step sets.
-ExactTerms SolveExactly(int index, const Measures& read);
 
 }  // namespace model

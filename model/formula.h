@@ -28,6 +28,8 @@ struct Node {
 };
 
 inline constexpr int kMaxNodes = 12;
+// Every combination's formula set takes this many steps.
+inline constexpr int kStepsPerSet = 4;
 
 // The nodes in evaluation order: operands before their operation, the left operand first; the
 // last node is the whole formula.

@@ -26,7 +26,7 @@ inline constexpr Step kArea{S, (a + c) * h / two};
 inline constexpr Step kHalfDifference{x, (a - c) / two};
 inline constexpr Step kXFromLeg{x, Sqrt(b * b - h * h)};
 
-using FormulaSet = std::array<Step, 4>;
+using FormulaSet = std::array<Step, kStepsPerSet>;
 
 inline constexpr std::array<FormulaSet, kCombinationCount> kFormulaSets = {{
     /* a,b,c */ {{kHalfDifference, {h, Sqrt(b * b - x * x)}, kPerimeter, kArea}},

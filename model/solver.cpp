@@ -2,21 +2,9 @@
 
 #include "model/combination.h"
 #include "model/formula_sets.h"
-#include "runtime/format_number.h"
 #include "runtime/val.h"
 
 namespace model {
-
-void RunFormulas(int index, const Measures& read, Progress& progress) {
-  progress = Progress{};
-  for (Quantity q : kCombinations[static_cast<std::size_t>(index)].given) progress.terms[q] = read[q];
-  const FormulaSet& set = kFormulaSets[static_cast<std::size_t>(index)];
-  for (; progress.step < static_cast<int>(set.size()); ++progress.step) {
-    const Step& step = set[static_cast<std::size_t>(progress.step)];
-    progress.terms[static_cast<std::size_t>(step.target)] =
-        Evaluate(step.formula, progress.terms, progress.values, progress.node);
-  }
-}
 
 std::optional<Measures> ReadGiven(const Rows& rows, const runtime::RegionalSettings& settings) {
   Measures read{};
@@ -29,22 +17,25 @@ std::optional<Measures> ReadGiven(const Rows& rows, const runtime::RegionalSetti
   return read;
 }
 
-Measures Solve(int index, const Measures& read) {
-  if (!IsCombination(index)) return Measures{};
-  Progress run;
-  RunFormulas(index, read, run);
-  const Terms& t = run.terms;
-  return {t[A], t[B], t[C], t[H], t[P], t[S]};
-}
-
-std::optional<Texts> Calculate(int index, const Rows& rows, const runtime::RegionalSettings& settings) {
-  const std::optional<Measures> read = ReadGiven(rows, settings);
-  if (!read) return std::nullopt;
-  const Measures measures = Solve(index, *read);
-  Texts texts;
-  for (std::size_t i = 0; i < texts.size(); ++i)
-    texts[i] = runtime::FormatNumber(measures[i], kDecimals, settings);
-  return texts;
+Run Solve(int index, const Measures& read) {
+  Run run;
+  for (Quantity q : kCombinations[static_cast<std::size_t>(index)].given) {
+    run.terms[q] = read[q];
+    run.exact[q] = ExactGiven(read[q]);
+  }
+  const FormulaSet& set = kFormulaSets[static_cast<std::size_t>(index)];
+  try {
+    for (; run.step < kStepsPerSet; ++run.step) {
+      const Step& step = set[static_cast<std::size_t>(run.step)];
+      const auto target = static_cast<std::size_t>(step.target);
+      run.terms[target] = Evaluate(step.formula, run.terms, run.values, run.node);
+      run.exact[target] =
+          EvaluateExactly(step.formula, run.exact, run.nodes[static_cast<std::size_t>(run.step)]);
+    }
+  } catch (const runtime::ArithmeticError& error) {
+    run.error = error.kind();
+  }
+  return run;
 }
 
 }  // namespace model

@@ -127,8 +127,7 @@ std::string StepLine(const Step& step, const Terms& terms, const ExactTerms& exa
 }
 
 // The operation of `run`'s failing node with its values: "√(−5)", "40 / 0".
-std::string FailedOperation(const Step& step, const Progress& run,
-                            const runtime::RegionalSettings& settings) {
+std::string FailedOperation(const Step& step, const Run& run, const runtime::RegionalSettings& settings) {
   NumberWriter put{settings};
   const Node& n = step.formula[run.node];
   const Written left = put(run.values[n.left]);
@@ -180,17 +179,14 @@ std::string Superscript(int exponent) {
   return text;
 }
 
-Working WorkOut(int index, const Progress& run, std::optional<runtime::ErrorKind> error,
-                const runtime::RegionalSettings& settings) {
+Working WorkOut(int index, const Run& run, const runtime::RegionalSettings& settings) {
   Working w;
-  w.error = error;
-  ExactTerms exact;
+  w.error = run.error;
   for (Quantity q : kCombinations[static_cast<std::size_t>(index)].given) {
-    exact[q] = ExactGiven(run.terms[q]);
-    w.given[q] = std::string(kLetters[q]) + WriteEnding(exact[q], run.terms[q], false, settings);
+    w.given[q] = std::string(kLetters[q]) + WriteEnding(run.exact[q], run.terms[q], false, settings);
   }
   const FormulaSet& set = kFormulaSets[static_cast<std::size_t>(index)];
-  std::array<unsigned, std::tuple_size_v<FormulaSet>> needs{};
+  std::array<unsigned, kStepsPerSet> needs{};
   for (std::size_t k = 0; k < set.size(); ++k) {
     needs[k] = 1u << k;
     for (std::size_t j = 0; j < k; ++j) {
@@ -200,14 +196,12 @@ Working WorkOut(int index, const Progress& run, std::optional<runtime::ErrorKind
     if (static_cast<int>(k) > run.step) continue;
     if (w.xStep < 0 && (set[k].target == kX || Reads(set[k].formula, kX))) w.xStep = static_cast<int>(k);
     const bool done = static_cast<int>(k) < run.step;
-    ExactNodes nodes;
-    if (done) exact[static_cast<std::size_t>(set[k].target)] = EvaluateExactly(set[k].formula, exact, nodes);
-    w.steps.push_back(StepLine(set[k], run.terms, exact, done ? &nodes : nullptr, settings));
+    w.steps.push_back(StepLine(set[k], run.terms, run.exact, done ? &run.nodes[k] : nullptr, settings));
     if (!done && w.error != runtime::ErrorKind::Overflow) w.failed = FailedOperation(set[k], run, settings);
   }
   if (w.error) return w;
   for (int q = 0; q < kQuantityCount; ++q) {
-    w.answers[q] = std::string(kLetters[q]) + WriteEnding(exact[q], run.terms[q], false, settings);
+    w.answers[q] = std::string(kLetters[q]) + WriteEnding(run.exact[q], run.terms[q], false, settings);
   }
   return w;
 }

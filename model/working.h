@@ -34,10 +34,9 @@ struct Working {
 };
 
 // The working of a run of combination `index`'s formula set (which must name one), as the run
-// left it: finished, or stopped at a step by `error`. It writes out the run's own numbers, and
+// left it: finished, or stopped at a step by an error. It writes out the run's own numbers, and
 // beside them the same steps in exact numbers where the values have an exact form.
-Working WorkOut(int index, const Progress& run, std::optional<runtime::ErrorKind> error,
-                const runtime::RegionalSettings& settings);
+Working WorkOut(int index, const Run& run, const runtime::RegionalSettings& settings);
 
 // A number as the working writes it: the regional decimal symbol, up to seven decimals with the
 // trailing zeros dropped, no digit grouping, the minus sign −, and a power of ten for a number

@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "model/combination.h"
-#include "model/exact_solver.h"
 #include "model/exact_text.h"
 #include "model/formula_sets.h"
+#include "model/solver.h"
 #include "runtime/val.h"
 
 namespace {
@@ -33,7 +33,7 @@ std::string ExactSteps(int index, const std::array<const char*, 3>& given) {
   for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
     read[q] = runtime::Val(given[k++], runtime::CSettings());
   }
-  const model::ExactTerms terms = model::SolveExactly(index, read);
+  const model::ExactTerms terms = model::Solve(index, read).exact;
   std::string text;
   for (const model::Step& step : model::kFormulaSets[static_cast<std::size_t>(index)]) {
     const std::optional<Exact>& x = terms[static_cast<std::size_t>(step.target)];
@@ -77,8 +77,9 @@ TEST(Exact, EveryCombinationInExactNumbers) {
 TEST(Exact, AgreesWithTheDoubles) {
   for (int index = 0; index < model::kCombinationCount; ++index) {
     const model::Measures example = {8, 5, 2, 4, 20, 20};
-    const model::Measures doubles = model::Solve(index, example);
-    const model::ExactTerms exact = model::SolveExactly(index, example);
+    const model::Run run = model::Solve(index, example);
+    const model::Measures doubles = run.measures();
+    const model::ExactTerms& exact = run.exact;
     for (int q = 0; q < model::kQuantityCount; ++q) {
       ASSERT_TRUE(exact[q]) << index << " " << q;
       EXPECT_EQ(*exact[q], Exact(static_cast<std::int64_t>(example[q]))) << index << " " << q;

@@ -1,4 +1,6 @@
 // The window's behaviour over its plain state: each event from each state it meets, as tables.
+#include "window/form.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +8,6 @@
 
 #include "settings.h"
 #include "window/describe.h"
-#include "window/form.h"
 #include "window/texts.h"
 
 namespace {
@@ -102,7 +103,8 @@ TEST(Form, TypingKeepsSevenCharactersAndDropsTheWorking) {
     const char* typed;
     const char* kept;
   } cases[] = {
-      {"12,5 cmЖ99", "12,5 cm"}, {"ЖЖЖЖЖЖЖЖЖ", "ЖЖЖЖЖЖЖ"}, {"8", "8"}, {"", ""}, {"1\u00A0000,00", "1\u00A0000,0"},
+      {"12,5 cmЖ99", "12,5 cm"},         {"ЖЖЖЖЖЖЖЖЖ", "ЖЖЖЖЖЖЖ"}, {"8", "8"}, {"", ""},
+      {"1\u00A0000,00", "1\u00A0000,0"},
   };
   for (const Case& c : cases) {
     const State s = panel::Text2_Change(Solved(0), 0, c.typed);
@@ -114,7 +116,8 @@ TEST(Form, TypingKeepsSevenCharactersAndDropsTheWorking) {
 }
 
 TEST(Form, CalculateWritesNegativeResultsAndIsRepeatable) {
-  const State once = panel::Command1_Click(Typed(panel::List1_Click(panel::Form_Load(), 1), {"4", "5", "", "4"}), 0, kC);
+  const State once =
+      panel::Command1_Click(Typed(panel::List1_Click(panel::Form_Load(), 1), {"4", "5", "", "4"}), 0, kC);
   const Six written = {"4.00000", "5.00000", "-2.0000", "4.00000", "12.0000", "4.00000"};
   EXPECT_EQ(Texts(once), written);
   EXPECT_EQ(Texts(panel::Command1_Click(once, 0, kC)), written);
@@ -123,8 +126,8 @@ TEST(Form, CalculateWritesNegativeResultsAndIsRepeatable) {
 // What is written reads back as the same numbers under a decimal comma with digit groups.
 TEST(Form, BulgarianResultsReadBackAsTheSameNumbers) {
   const runtime::RegionalSettings bg = test_settings::Bulgarian();
-  const State once =
-      panel::Command1_Click(Typed(panel::List1_Click(panel::Form_Load(), 2), {"2,5", "", "0,5", "1000"}), 0, bg);
+  const State once = panel::Command1_Click(
+      Typed(panel::List1_Click(panel::Form_Load(), 2), {"2,5", "", "0,5", "1000"}), 0, bg);
   const Six written = {"2,50000", "1\u00A0000,0", "0,50000", "1\u00A0000,0", "2\u00A0003,0", "1\u00A0500,0"};
   EXPECT_EQ(Texts(once), written);
   EXPECT_EQ(Texts(panel::Command1_Click(once, 0, bg)), written);

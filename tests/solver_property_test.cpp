@@ -25,7 +25,7 @@ TEST(SolverProperty, EveryCombinationRecoversTheOtherThreeMeasures) {
   for (int round = 0; round < 3000; ++round) {
     const Measures truth = RandomTrapezoid(rng);
     for (int index = 0; index < kCombinationCount; ++index) {
-      const Measures got = Solve(index, truth);
+      const Measures got = Solve(index, truth).measures();
       for (int q = 0; q < kQuantityCount; ++q) {
         ASSERT_NEAR(got[q], truth[q], 1e-9 * truth[q]) << "combination " << kCombinations[index].label
                                                        << ", quantity " << kLetters[q] << ", round " << round;

@@ -5,6 +5,7 @@
 #include "error_kind.h"
 #include "model/combination.h"
 #include "settings.h"
+#include "window/press.h"
 
 namespace model {
 namespace {
@@ -26,6 +27,15 @@ Rows GivenOf(int index, const std::array<const char*, 6>& all) {
 }
 
 const runtime::RegionalSettings kC = runtime::CSettings();
+
+// One press as the window makes it: nothing for invalid input, else the six texts; the error of
+// a run that failed is raised again.
+std::optional<Texts> Calculate(int index, const Rows& rows, const runtime::RegionalSettings& settings) {
+  const panel::Outcome outcome = panel::Press(index, rows, settings);
+  if (outcome.error) throw runtime::ArithmeticError(*outcome.error);
+  if (outcome.kind == panel::Outcome::Kind::Nothing) return std::nullopt;
+  return outcome.texts;
+}
 
 TEST(Solver, TheAssignmentExampleThroughEveryCombination) {
   const Texts expected{"8.0000000", "5.0000000", "2.0000000", "4.0000000", "20.0000000", "20.0000000"};

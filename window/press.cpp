@@ -46,19 +46,11 @@ Outcome Press(int index, const model::Rows& rows, const runtime::RegionalSetting
   // An index that names no combination computes nothing and writes six zeros.
   if (!model::IsCombination(index)) return Solved(model::Measures{}, settings);
 
-  model::Progress run;
-  std::optional<runtime::ErrorKind> error;
-  try {
-    model::RunFormulas(index, *read, run);
-  } catch (const runtime::ArithmeticError& e) {
-    error = e.kind();
-  }
-  const model::Working w = model::WorkOut(index, run, error, settings);
-  if (error) return Failed(index, *error, w);
+  const model::Run run = model::Solve(index, *read);
+  const model::Working w = model::WorkOut(index, run, settings);
+  if (run.error) return Failed(index, *run.error, w);
 
-  const model::Terms& t = run.terms;
-  Outcome out =
-      Solved({t[model::A], t[model::B], t[model::C], t[model::H], t[model::P], t[model::S]}, settings);
+  Outcome out = Solved(run.measures(), settings);
   out.explanations = Explanations(w);
   out.working = Steps(w);
   out.solution = Solution(w);

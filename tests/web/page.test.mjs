@@ -189,8 +189,8 @@ test("a shape that cannot exist opens the message; Enter or Escape closes it, no
   await open();
   const given = ["8", "2", "2"];
   const core = await loadCore();
-  const typed = given.concat("", "", "").map((text, i) => ({ ticked: i < 3, text }));
-  const expected = core.calculate(0, typed, core.defaultSettings());
+  const typed = given.reduce((state, text, i) => core.Text2_Change(state, i, text), core.Form_Load());
+  const expected = core.Command1_Click(typed, 0, core.defaultSettings()).message;
   await typeRow(given);
   for (const key of ["Enter", "Escape"]) {
     await press("#Command1_0");
