@@ -12,6 +12,7 @@
 #include "win32/picture.h"
 #include "win32/tessorin.h"
 #include "win32/wide.h"
+#include "window/working.h"
 
 namespace win32 {
 

@@ -14,10 +14,10 @@ namespace panel {
 
 // One quantity row: its tick (Check1) and its value box (Text2).
 struct Row {
-  bool ticked = false;    // set by the program when the measure is given; never by the user
-  bool readOnly = true;   // a computed measure's box takes no typing
-  std::string text;       // at most the state's maxLength characters
-  std::string working;    // what the box explains of its measure (its tooltip); empty when nothing
+  bool ticked = false;      // set by the program when the measure is given; never by the user
+  bool readOnly = true;     // a computed measure's box takes no typing
+  std::string text;         // at most the state's maxLength characters
+  std::string working;      // what the box explains of its measure (its tooltip); empty when nothing
   std::string description;  // what a screen reader says of the box, its working included
 
   friend bool operator==(const Row&, const Row&) = default;
