@@ -5,7 +5,7 @@
 #include <limits>
 #include <numeric>
 
-#include "model/working.h"
+#include "model/number_text.h"
 
 namespace model {
 
@@ -13,8 +13,6 @@ namespace {
 
 using Int = std::int64_t;
 constexpr Int kSmallest = std::numeric_limits<Int>::min();  // has no magnitude of its own
-
-constexpr char kMinus[] = "−";  // U+2212, as printed, not the hyphen
 
 // The digits of |x|·10^places when x has a finite decimal expansion that fits: x's denominator
 // is 2^i·5^j, and places is the larger of i and j.

@@ -7,14 +7,10 @@
 #include <string>
 
 #include "model/exact.h"
+#include "model/number_text.h"
 #include "runtime/regional_settings.h"
 
 namespace model {
-
-// How tightly a written number holds together, for bracketing it in a formula: a negative one is
-// always bracketed; "3 + 2√5" is a sum, "5√3/2", "40/9" and "1,5·10²⁰" are products, "√21"
-// and "18,75" hold like a letter.
-enum Level { kNegative = 0, kSum = 1, kProduct = 2, kAtom = 3 };
 
 struct WrittenExact {
   std::string text;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "model/quantity.h"
 
@@ -14,7 +15,13 @@ namespace model {
 // on the larger base (half the difference of the bases).
 inline constexpr int kX = kQuantityCount;
 inline constexpr int kTermCount = kQuantityCount + 1;
-inline constexpr std::array<const char*, kTermCount> kTermLetters = {"a", "b", "c", "h", "P", "S", "x"};
+inline constexpr std::array<std::string_view, kTermCount> kTermLetters = [] {
+  std::array<std::string_view, kTermCount> letters{};
+  for (int i = 0; i < kQuantityCount; ++i)
+    letters[static_cast<std::size_t>(i)] = kLetters[static_cast<std::size_t>(i)];
+  letters[kX] = "x";
+  return letters;
+}();
 using Terms = std::array<double, kTermCount>;
 
 enum class Op : std::uint8_t { Term, Two, Add, Sub, Mul, Div, Sqr };

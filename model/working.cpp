@@ -1,27 +1,13 @@
 #include "model/working.h"
 
-#include <cmath>
-
 #include "model/combination.h"
-#include "model/exact_solver.h"
 #include "model/exact_text.h"
 #include "model/formula_sets.h"
-#include "runtime/format_number.h"
-#include "runtime/val.h"
+#include "model/number_text.h"
 
 namespace model {
 
 namespace {
-
-constexpr char kMinus[] = "−";  // U+2212, as printed, not the hyphen
-
-std::string DropTrailingZeros(std::string_view number) {
-  std::string text(number);
-  if (text.find('.') == std::string::npos) return text;
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') text.pop_back();
-  return text;
-}
 
 // How a formula is bracketed: an operand is bracketed when it binds more loosely than its
 // operation, or as loosely on the right (a − (b − c), a / (b·c)), by the levels of Level. A
@@ -83,8 +69,9 @@ struct NumberWriter {
 };
 
 std::string Letters(const Formula& f) {
-  return Write(f, f.Root(),
-               [](const Node& n) { return Written{n.op == Op::Two ? "2" : kTermLetters[n.term]}; })
+  return Write(
+             f, f.Root(),
+             [](const Node& n) { return Written{std::string(n.op == Op::Two ? "2" : kTermLetters[n.term])}; })
       .text;
 }
 
@@ -136,48 +123,6 @@ std::string FailedOperation(const Step& step, const Run& run, const runtime::Reg
 }
 
 }  // namespace
-
-// Whether `plain`, read back, is not `value` itself.
-bool Rounded(const std::string& plain, double value) {
-  try {
-    return runtime::Val(plain, runtime::CSettings()) != value;
-  } catch (const runtime::ArithmeticError&) {
-    return true;  // rounded up beyond the largest double
-  }
-}
-
-WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& settings) {
-  // First in the C form ("-12.5", "1.5e+20"), which reads back to tell whether it is exact.
-  const double magnitude = std::fabs(value);
-  std::string plain, power;
-  if (magnitude != 0 && (magnitude < 1e-7 || magnitude >= 1e15)) {
-    const std::string text = runtime::FormatScientific(value, kDecimals);
-    const std::size_t e = text.find('e');
-    const int exponent = std::stoi(text.substr(e + 1));
-    plain = DropTrailingZeros(std::string_view(text).substr(0, e)) + "e" + std::to_string(exponent);
-    power = "·10" + Superscript(exponent);
-  } else {
-    plain = DropTrailingZeros(runtime::FormatNumber(value, kDecimals, runtime::CSettings()));
-  }
-
-  std::string text;
-  for (char ch : plain.substr(0, plain.find('e'))) {
-    if (ch == '-')
-      text += kMinus;
-    else if (ch == '.')
-      text += settings.decimalSymbol;
-    else
-      text += ch;
-  }
-  return {text + power, Rounded(plain, value)};
-}
-
-std::string Superscript(int exponent) {
-  static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-  std::string text = exponent < 0 ? "⁻" : "";
-  for (char d : std::to_string(std::abs(exponent))) text += kDigits[d - '0'];
-  return text;
-}
 
 Working WorkOut(int index, const Run& run, const runtime::RegionalSettings& settings) {
   Working w;

@@ -38,17 +38,4 @@ struct Working {
 // beside them the same steps in exact numbers where the values have an exact form.
 Working WorkOut(int index, const Run& run, const runtime::RegionalSettings& settings);
 
-// A number as the working writes it: the regional decimal symbol, up to seven decimals with the
-// trailing zeros dropped, no digit grouping, the minus sign −, and a power of ten for a number
-// too large or too small to show that way. `rounded` tells whether the text is not the number
-// itself.
-struct WrittenNumber {
-  std::string text;
-  bool rounded;
-};
-WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& settings);
-
-// The exponent of a power of ten as written: "⁻⁹", "²⁰".
-std::string Superscript(int exponent);
-
 }  // namespace model

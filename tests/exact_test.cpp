@@ -11,19 +11,14 @@
 #include "model/formula_sets.h"
 #include "model/solver.h"
 #include "runtime/val.h"
+#include "settings.h"
 
 namespace {
 
 using model::Exact;
 using model::Rational;
 
-runtime::RegionalSettings Bulgarian() {
-  runtime::RegionalSettings s;
-  s.decimalSymbol = ",";
-  s.groupSymbol = "\u00A0";
-  return s;
-}
-const runtime::RegionalSettings kBg = Bulgarian();
+const runtime::RegionalSettings kBg = test_settings::Bulgarian();
 
 // The terms that combination `index` computes, in the order of its steps: "x = 2,5, h = 5√3/2";
 // "h = ?" where there is no exact form.

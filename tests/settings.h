@@ -1,4 +1,4 @@
-// Regional number settings that the tests of the plain layers share.
+// Regional number settings that the tests of the plain layers and the fuzzers share.
 #pragma once
 
 #include "runtime/regional_settings.h"

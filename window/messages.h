@@ -14,6 +14,9 @@ struct Message {
   friend bool operator==(const Message&, const Message&) = default;
 };
 
+// The title that names an arithmetic error: numbers too large, or no such trapezoid.
+const char* TitleFor(runtime::ErrorKind kind);
+
 // The message for an arithmetic error met while solving combination `index`; the press adds the
 // step that failed.
 Message MessageFor(int index, runtime::ErrorKind kind);

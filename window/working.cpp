@@ -1,6 +1,7 @@
 #include "window/working.h"
 
 #include "window/describe.h"
+#include "window/messages.h"
 #include "window/texts.h"
 
 namespace panel {
@@ -69,8 +70,7 @@ std::string Solution(const model::Working& w) {
   }
   text += std::string("\n") + texts::kSolutionSteps + "\n" + Steps(w) + "\n" + texts::kSolutionAnswer;
   if (w.error) {
-    return text + "\n" +
-           (*w.error == runtime::ErrorKind::Overflow ? texts::kTooLargeTitle : texts::kErrorTitle) + ".";
+    return text + "\n" + TitleFor(*w.error) + ".";
   }
   for (const std::string& answer : w.answers) text += "\n" + answer;
   return text;
