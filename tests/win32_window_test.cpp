@@ -219,6 +219,8 @@ TEST(Win32Window, WorkingAsTooltipsAndOnF1) {
       reinterpret_cast<LPARAM>(&shown));
   EXPECT_TRUE(shown);
 
+  // A full box takes no more characters: the typing replaces its whole text.
+  SendMessageW(w.Item(Control::Text2, 0), EM_SETSEL, 0, -1);
   Type(w.Item(Control::Text2, 0), "1");
   for (int i = 0; i < 6; ++i) EXPECT_EQ(tip(i), "") << "row " << i;
 }
@@ -237,6 +239,7 @@ TEST(Win32Window, CtrlShiftCCopiesTheSolution) {
   EXPECT_EQ(Clipboard(), expected);
   EXPECT_NE(expected.find("\r\n"), std::string::npos);
 
+  SendMessageW(w.Item(Control::Text2, 0), EM_SETSEL, 0, -1);
   Type(w.Item(Control::Text2, 0), "1");
   OpenClipboard(nullptr);
   EmptyClipboard();
