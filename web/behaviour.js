@@ -1,78 +1,89 @@
-// The window's behaviour: what the load, a choice in the list and the two buttons do. It keeps no
-// state of its own; everything lives in the controls.
-import { calculate } from "./core.js";
+// The browser's wiring of the window: each control's event becomes the window's event in the
+// core (window/form.h), whose state the page paints. Besides that state it keeps only what the
+// browser adds: the address, sharing, the tooltip on F1 or a long press, the focus.
+import { core } from "./core.js";
 import { problemSearch, readProblem, typedForm } from "./link.js";
 import { numberFormat, pageLocale } from "./regional.js";
-import {
-  Check1,
-  Command1,
-  List1,
-  Text2,
-  givenRows,
-  hideTip,
-  noCoreMessage,
-  showMessage,
-  showTip,
-  showWorking,
-} from "./window.js";
+import { Check1, Command1, List1, Text2, givenRows, hideTip, noCoreMessage, paint, showMessage, showTip } from "./window.js";
 
+// The window's state as the core last returned it; none until the core has arrived.
+let state;
 // Read at the first calculation: the language's number data need not hold up the window.
 let settings;
+// The events in the order they came: each waits for the core and for the one before it. Events
+// that wait together are painted once, after the last of them.
+let events = Promise.resolve();
+let waiting = 0;
 
-function ApplyCombination() {
-  Check1.forEach((tick, i) => {
-    tick.disabled = true;
-    tick.checked = false;
-    Text2[i].value = "";
-    Text2[i].readOnly = true;
-  });
-  showWorking();
-  for (const row of givenRows(List1[0].selectedIndex)) {
-    Check1[row].checked = true;
-    Text2[row].readOnly = false;
-  }
+// Runs `event` (core, state) => state once the core is here and paints the state it returns; when
+// the core cannot be loaded, `unloaded` runs instead, and the next event tries again.
+// Settles once every event so far has been painted, or found the core missing.
+export const settled = () => events;
+
+function dispatch(event, unloaded = () => {}) {
+  ++waiting;
+  events = events
+    .then(() =>
+      core().then((module) => {
+        state ??= arrived(module);
+        state = event(module, state);
+        if (waiting === 1) paint(state);
+      }, unloaded),
+    )
+    .catch((error) => console.error(error))
+    .finally(() => --waiting);
 }
 
-async function Calculate() {
-  const index = List1[0].selectedIndex;
-  const rows = Check1.map((tick, i) => ({ ticked: tick.checked, text: Text2[i].value }));
-  settings ??= numberFormat(pageLocale());
-  let outcome;
-  try {
-    outcome = await calculate(index, rows, settings);
-  } catch {
-    // The core could not be loaded; the next press tries again.
-    showMessage(...noCoreMessage());
-    return;
-  }
-  if (outcome.failed) {
-    showMessage(outcome.title, outcome.text);
-  } else if (outcome.solved) {
-    // A box keeps as many characters of a written text as it lets the user type.
-    Text2.forEach((box, i) => (box.value = outcome.texts[i].slice(0, box.maxLength)));
-    showWorking(outcome.explanations, outcome.descriptions, outcome.solution);
-    nameProblem(index, outcome.texts);
-  }
+// The state when the core first arrives. The page is written as the load leaves the window, and
+// this behaviour arrives after its first paint. A reload or a step back in history may have kept
+// the texts and the choice of the page before: then the load runs again. On a new visit what the
+// pupil did in the meantime stays, a combination already chosen applied.
+function arrived(module) {
+  let loaded = module.Form_Load();
+  if (restored()) return loaded;
+  const chosen = List1[0].selectedIndex;
+  if (chosen !== loaded.combination) return module.List1_Click(loaded, chosen);
+  Text2.forEach((box, i) => (loaded = module.Text2_Change(loaded, i, box.value)));
+  return loaded;
 }
 
-// The combinations of the list as the address names them: label and given rows.
+// Whether the browser may have put back controls of an earlier visit of the page (when it cannot
+// tell, it may have).
+function restored() {
+  const type = performance.getEntriesByType("navigation")[0]?.type ?? "reload";
+  return type === "reload" || type === "back_forward";
+}
+
+function Calculate(module, before) {
+  settings ??= { ...module.defaultSettings(), ...numberFormat(pageLocale()) };
+  const after = module.Command1_Click(before, 0, settings);
+  if (after.solution) nameProblem(after);
+  return after;
+}
+
+// The combinations of the list as the address names them: label and given rows; and the measures'
+// letters as the ticks show them.
 const combinations = () =>
   [...List1[0].options].map((option, index) => ({ label: option.textContent, rows: givenRows(index) }));
+const letters = () => Check1.map((tick) => tick.labels[0].textContent.trim());
 
 // The address names the problem just solved, so that copying it shares it (no reload, no history).
-function nameProblem(index, texts) {
+function nameProblem(solved) {
   const group = settings.grouping ? settings.groupSymbol : "";
-  const values = Object.fromEntries(givenRows(index).map((row) => [row, typedForm(texts[row], group)]));
-  history.replaceState(null, "", problemSearch(location.search, combinations()[index].label, values) + location.hash);
+  const index = solved.combination;
+  const values = Object.fromEntries(givenRows(index).map((row) => [row, typedForm(solved.rows[row].text, group)]));
+  history.replaceState(null, "", problemSearch(location.search, combinations()[index].label, values, letters()) + location.hash);
 }
 
 // A problem that the address names opens chosen and typed in, nothing calculated yet.
 function OpenProblem() {
-  const problem = readProblem(location.search, combinations());
+  const problem = readProblem(location.search, combinations(), letters());
   if (!problem) return;
-  List1[0].selectedIndex = problem.index;
-  List1_Click(0);
-  for (const [row, text] of Object.entries(problem.values)) Text2[row].value = text;
+  dispatch((module, s) => {
+    s = module.List1_Click(s, problem.index);
+    for (const [row, text] of Object.entries(problem.values)) s = module.Text2_Change(s, Number(row), text);
+    return s;
+  });
 }
 
 // Where the phone can share, its share sheet takes the problem's address.
@@ -80,21 +91,13 @@ function Share() {
   navigator.share({ title: document.title, url: location.href }).catch(() => {});
 }
 
-function ClearValues() {
-  for (const box of Text2) box.value = "";
-  showWorking();
-}
-
-// Any change of a box (typing, Clear, another combination) drops the working, so that it never
-// explains numbers the boxes no longer hold; Calculate shows it again after writing them. F1 in a
-// box, or a long press on it, shows its working; any other key, a click or leaving that box hides
-// it (another box's blur, which a finger lifted from this one brings, does not).
+// F1 in a box, or a long press on it, shows its working; any other key, a click or leaving that
+// box hides it (another box's blur, which a finger lifted from this one brings, does not).
 function ConnectWorking() {
   addEventListener("keydown", () => hideTip(), true);
   addEventListener("pointerdown", () => hideTip(), true);
   addEventListener("scroll", () => hideTip(), true); // the tooltip stands where the box was
   for (const box of Text2) {
-    box.addEventListener("input", () => showWorking());
     box.addEventListener("blur", () => hideTip(box));
     box.addEventListener("keydown", (event) => {
       if (event.key !== "F1") return;
@@ -111,46 +114,25 @@ function ConnectWorking() {
   }
 }
 
-function List1_Click(index) {
-  if (index === 0) ApplyCombination();
-}
-
-function Command1_Click(index) {
-  if (index === 0) Calculate();
-  if (index === 1) ClearValues();
-}
-
-// The page is written as the load leaves the window (each box's length limit included), and this
-// behaviour arrives after its first paint. A reload or a step back in history may have kept the
-// texts and the choice of the page before: then the load runs again. On a new visit what the
-// pupil did in the meantime stays, a combination already chosen applied.
-function Form_Load() {
-  if (!restored()) {
-    if (List1[0].selectedIndex !== 0) List1_Click(0);
-    return;
-  }
-  ClearValues();
-  List1[0].selectedIndex = 0;
-  List1_Click(0);
-  // Rows a and b are given in combination 0 already: this changes nothing, as the load always did.
-  for (const row of [0, 1]) {
-    Check1[row].checked = true;
-    Text2[row].readOnly = false;
-  }
-}
-
-// Whether the browser may have put back controls of an earlier visit of the page (when it cannot
-// tell, it may have).
-function restored() {
-  const type = performance.getEntriesByType("navigation")[0]?.type ?? "reload";
-  return type === "reload" || type === "back_forward";
-}
-
-List1.forEach((list, i) => list.addEventListener("change", () => List1_Click(i)));
-Command1.forEach((button, i) => button.addEventListener("click", () => Command1_Click(i)));
+List1[0].addEventListener("change", () => {
+  const row = List1[0].selectedIndex;
+  dispatch((module, s) => module.List1_Click(s, row));
+});
+Text2.forEach((box, i) =>
+  box.addEventListener("input", () => {
+    const text = box.value;
+    dispatch((module, s) => module.Text2_Change(s, i, text));
+  }),
+);
+Command1[0].addEventListener("click", () =>
+  // The core could not be loaded; the next press tries again.
+  dispatch(Calculate, () => showMessage(...noCoreMessage())),
+);
+Command1[1].addEventListener("click", () => dispatch((module, s) => module.Command1_Click(s, 1, settings ?? module.defaultSettings())));
+document.getElementById("Message").addEventListener("close", () => dispatch((module, s) => module.Message_Close(s)));
 document.getElementById("Share").addEventListener("click", Share);
 ConnectWorking();
-Form_Load();
+dispatch((module, s) => s);
 OpenProblem();
 // The window opens with the focus in the assignment, which a phone shows last: no scrolling to it.
 document.getElementById("Text1_0").focus({ preventScroll: true });

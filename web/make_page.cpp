@@ -18,6 +18,7 @@
 #include "web/json.h"
 #include "window/controls.h"
 #include "window/describe.h"
+#include "window/form.h"
 
 namespace {
 
@@ -66,6 +67,14 @@ std::string Spoken(const Entry& e, std::string_view shown = {}) {
 // on a wide screen, one column for fingers (two side by side on a phone held sideways).
 constexpr char kDesktop[] = "(min-width: 481px) and (not (pointer: coarse))";
 
+// The window stands as the load leaves it.
+const panel::State& Loaded() {
+  static const panel::State state = panel::Form_Load();
+  return state;
+}
+
+const panel::Row& LoadedRow(const Entry& e) { return Loaded().rows.at(static_cast<std::size_t>(e.element)); }
+
 void WriteList(std::ostream& out, const Entry& e) {
   out << "<select id=\"" << Id(e) << "\" size=\"" << model::kCombinationCount << '"' << Spoken(e) << ">\n";
   for (int i = 0; i < model::kCombinationCount; ++i) {
@@ -74,23 +83,21 @@ void WriteList(std::ostream& out, const Entry& e) {
     for (std::size_t k = 0; k < c.given.size(); ++k) out << (k ? " " : "") << c.given[k];
     // The name begins with the row's own text, which is what a voice control user says.
     out << "\" aria-label=\"" << Html(c.label) << " — " << Html(panel::SpokenCombination(i)) << '"'
-        << (i == 0 ? " selected" : "") << '>' << Html(c.label) << "</option>\n";
+        << (i == Loaded().combination ? " selected" : "") << '>' << Html(c.label) << "</option>\n";
   }
   out << "</select>\n";
 }
 
-// The window stands as the load leaves it: combination 0 selected, its rows ticked and open.
 void WriteTick(std::ostream& out, const Entry& tick) {
-  const bool given = model::IsGiven(0, tick.element);
+  const bool given = LoadedRow(tick).ticked;
   out << "<label class=\"tick\" for=\"" << Id(tick) << "\"><input type=\"checkbox\" id=\"" << Id(tick) << '"'
       << " disabled" << (given ? " checked" : "") << Spoken(tick) << '>' << Html(tick.text) << "</label>\n";
 }
 
 void WriteBox(std::ostream& out, const Entry& box) {
-  const bool given = model::IsGiven(0, box.element);
-  out << "<input type=\"text\" id=\"" << Id(box) << "\" maxlength=\"" << layout::kMaxLength
-      << "\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"" << (given ? "" : " readonly")
-      << Spoken(box) << ">\n";
+  out << "<input type=\"text\" id=\"" << Id(box) << "\" maxlength=\"" << Loaded().maxLength
+      << "\" inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\""
+      << (LoadedRow(box).readOnly ? " readonly" : "") << Spoken(box) << ">\n";
 }
 
 // What the page carries in itself besides the window's tables: the styles, the drawing, the

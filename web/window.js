@@ -1,5 +1,5 @@
-// The window's controls, found by their object names, and the few things the page does to them
-// beyond setting their properties: showing a message and the working of a calculation.
+// The window's controls, found by their object names, and the painting of the window's state (as
+// the core returns it) onto them: ticks, boxes, the working, the solution and the message.
 const byPrefix = (prefix) => [...document.querySelectorAll(`[id^="${prefix}_"]`)];
 
 const Tessorin = document.getElementById("Tessorin");
@@ -30,25 +30,27 @@ export function noCoreMessage() {
   return [noCoreTitle, noCore];
 }
 
-// Each value box's own description, as the page is written; the working is added below it.
-const ownDescription = Text2.map((box) => box.getAttribute("aria-description"));
-
-// Each value box's working as its tooltip and after its description, from a calculation's
-// explanations and descriptions; without them, the boxes go back to explaining nothing. A phone
-// shows the whole solution (given, steps, answer) as text under the buttons, and so does paper;
-// where the phone can share, a button hands the problem on.
-export function showWorking(explanations = [], descriptions = [], solution = "") {
-  const steps = document.getElementById("Steps");
-  steps.textContent = solution;
-  steps.hidden = !solution;
-  document.getElementById("Share").hidden = !solution || !navigator.share;
-  Text2.forEach((box, i) => {
-    if (explanations[i]) box.title = explanations[i];
+// Paints `state` (window/form.h): the list's choice, each row's tick and box with its working as
+// its tooltip and after its description, the whole solution that a phone shows as text under the
+// buttons (and paper too), and the message. Where the phone can share, a button hands the problem on.
+export function paint(state) {
+  if (List1[0].selectedIndex !== state.combination) List1[0].selectedIndex = state.combination;
+  state.rows.forEach((row, i) => {
+    const box = Text2[i];
+    Check1[i].checked = row.ticked;
+    box.maxLength = state.maxLength;
+    box.readOnly = row.readOnly;
+    if (box.value !== row.text) box.value = row.text;
+    if (row.working) box.title = row.working;
     else box.removeAttribute("title");
-    const description = descriptions[i] || ownDescription[i];
     // spares screen readers a change that is none
-    if (box.getAttribute("aria-description") !== description) box.setAttribute("aria-description", description);
+    if (box.getAttribute("aria-description") !== row.description) box.setAttribute("aria-description", row.description);
   });
+  const steps = document.getElementById("Steps");
+  if (steps.textContent !== state.solution) steps.textContent = state.solution;
+  steps.hidden = !state.solution;
+  document.getElementById("Share").hidden = !state.solution || !navigator.share;
+  if (state.message.title && !document.getElementById("Message").open) showMessage(state.message.title, state.message.text);
 }
 
 // The tooltip that F1 or a long press shows under a value box; made at its first use.

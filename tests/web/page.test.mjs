@@ -29,13 +29,14 @@ after(async () => {
 });
 
 // The page's behaviour starts after its first paint: once the page has asked for it, waits until it
-// has run (an import of the same module settles then).
+// has run (an import of the same module settles then) and has painted the window's state.
 const live = () =>
   tab.run(
     () =>
       new Promise((done) => {
         const asked = () => performance.getEntriesByName(new URL("behaviour.js", location.href).href).length > 0;
-        const wait = () => (asked() ? import("./behaviour.js").then(() => done()) : setTimeout(wait, 10));
+        const settled = () => import("./behaviour.js").then((behaviour) => behaviour.settled());
+        const wait = () => (asked() ? settled().then(() => done()) : setTimeout(wait, 10));
         wait();
       }),
   );
