@@ -1,15 +1,40 @@
 # Install rules and the Debian package.
 include(GNUInstallDirs)
 
-set(TRAPEZOID_APP_ID org.example.trapezoid)
+# The publisher's web address, contact and application ID come from cmake/publisher.cmake.
+set(homepage "")
+if(TRAPEZOID_WEB_ADDRESS)
+  set(homepage "https://${TRAPEZOID_WEB_ADDRESS}/")
+endif()
+
 install(TARGETS trapezoid RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(UNIX AND NOT APPLE)
-  install(FILES ${CMAKE_CURRENT_LIST_DIR}/${TRAPEZOID_APP_ID}.desktop
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${CMAKE_CURRENT_LIST_DIR}/${TRAPEZOID_APP_ID}.metainfo.xml
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-  install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/icons/hicolor
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+  # The desktop entry, the metainfo and the icons are named by the application ID; the metainfo
+  # and the copyright file name the homepage, and the screenshot on it, only where there is one.
+  set(published ${CMAKE_BINARY_DIR}/packaging)
+  set(TRAPEZOID_HOMEPAGE_XML "")
+  set(TRAPEZOID_SCREENSHOTS_XML "")
+  set(TRAPEZOID_SOURCE_LINE "")
+  if(homepage)
+    set(TRAPEZOID_HOMEPAGE_XML "  <url type=\"homepage\">${homepage}</url>\n")
+    string(CONCAT TRAPEZOID_SCREENSHOTS_XML "  <screenshots>\n    <screenshot type=\"default\">\n"
+           "      <caption>The calculator's window</caption>\n"
+           "      <image>${homepage}trapezoid/screenshot.png</image>\n    </screenshot>\n  </screenshots>\n")
+    set(TRAPEZOID_SOURCE_LINE "Source: ${homepage}\n")
+  endif()
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/trapezoid.desktop.in ${published}/${TRAPEZOID_APP_ID}.desktop @ONLY)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/trapezoid.metainfo.xml.in ${published}/${TRAPEZOID_APP_ID}.metainfo.xml
+                 @ONLY)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/copyright.in ${published}/copyright @ONLY)
+  install(FILES ${published}/${TRAPEZOID_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${published}/${TRAPEZOID_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  file(GLOB icon_sizes RELATIVE ${CMAKE_CURRENT_LIST_DIR}/icons/hicolor ${CMAKE_CURRENT_LIST_DIR}/icons/hicolor/*)
+  foreach(size IN LISTS icon_sizes)
+    file(GLOB icon ${CMAKE_CURRENT_LIST_DIR}/icons/hicolor/${size}/apps/trapezoid.*)
+    get_filename_component(extension ${icon} LAST_EXT)
+    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps
+            RENAME ${TRAPEZOID_APP_ID}${extension})
+  endforeach()
 
   # The manual pages and the changelog go in gzipped without a name or a time stamp (-n), so
   # that the package is the same from one build to the next.
@@ -26,7 +51,7 @@ if(UNIX AND NOT APPLE)
   endforeach()
   add_custom_target(gzipped_docs ALL DEPENDS ${gzipped})
 
-  install(FILES ${generated_docs}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/debian/copyright
+  install(FILES ${generated_docs}/changelog.gz ${published}/copyright
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES ${generated_docs}/man1/trapezoid.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${generated_docs}/bg/man1/trapezoid.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
@@ -34,7 +59,7 @@ endif()
 
 set(CPACK_PACKAGE_NAME trapezoid)
 set(CPACK_PACKAGE_VENDOR "Trapezoid developers")
-set(CPACK_PACKAGE_CONTACT "Trapezoid developers <trapezoid@example.org>")
+set(CPACK_PACKAGE_CONTACT "${TRAPEZOID_CONTACT}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculator for the isosceles trapezoid, in Bulgarian")
 # Debian wants the lines of the long description under 80 characters.
@@ -52,5 +77,7 @@ set(CPACK_STRIP_FILES ON)
 # Directories as Debian has them, whatever the umask of the build.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
+if(homepage)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${homepage}")
+endif()
 include(CPack)

@@ -1,24 +1,25 @@
 #!/usr/bin/env bash
 # Installs the built program into a staging folder, validates its desktop entry and metainfo,
 # then builds the Debian package, checks what it depends on and has lintian check the rest.
-#   packaging_test.sh BUILD_DIR
+#   packaging_test.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$(cd "$1" && pwd)
+id=$2
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
 cmake --install "$build" --prefix "$stage/usr" >/dev/null
-for f in bin/trapezoid share/applications/org.example.trapezoid.desktop \
-         share/metainfo/org.example.trapezoid.metainfo.xml \
-         share/icons/hicolor/scalable/apps/org.example.trapezoid.svg; do
+for f in bin/trapezoid share/applications/$id.desktop \
+         share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$id.svg; do
   [ -e "$stage/usr/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 for size in 16 32 48 64 128 256; do
-  png="$stage/usr/share/icons/hicolor/${size}x${size}/apps/org.example.trapezoid.png"
+  png="$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
   file "$png" | grep -q "PNG image data, $size x $size" || { echo "bad icon: $png"; exit 1; }
 done
-desktop-file-validate "$stage/usr/share/applications/org.example.trapezoid.desktop"
-appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/org.example.trapezoid.metainfo.xml"
+desktop-file-validate "$stage/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/$id.metainfo.xml"
 
 (cd "$stage" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/deb" >/dev/null)
 deb=$(ls "$stage"/deb/trapezoid_1.00_*.deb)

@@ -17,7 +17,8 @@ from PIL import Image, ImageDraw, ImageFont
 
 ROOT = Path(__file__).resolve().parent.parent
 FONT = "/usr/share/fonts/truetype/liberation2/LiberationSerif-Italic.ttf"
-APP_ID = "org.example.trapezoid"
+# The icons' file name; they are installed under the application ID (cmake/publisher.cmake).
+ICON_NAME = "trapezoid"
 SUPER = 4  # supersampling factor: draw large, then scale down smoothly
 
 # ---- the trapezoid drawing -------------------------------------------------------------
@@ -193,10 +194,10 @@ def main():
     for size in (16, 32, 48, 64, 128, 256):
         folder = hicolor / f"{size}x{size}" / "apps"
         folder.mkdir(parents=True, exist_ok=True)
-        render_icon(size).save(folder / f"{APP_ID}.png", optimize=True)
+        render_icon(size).save(folder / f"{ICON_NAME}.png", optimize=True)
     scalable = hicolor / "scalable" / "apps"
     scalable.mkdir(parents=True, exist_ok=True)
-    (scalable / f"{APP_ID}.svg").write_text(icon_svg())
+    (scalable / f"{ICON_NAME}.svg").write_text(icon_svg())
 
 
 if __name__ == "__main__":

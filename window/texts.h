@@ -3,9 +3,11 @@
 
 #include <array>
 
+#include "publisher.h"
+
 namespace panel::texts {
 
-inline constexpr char kCaption[] = "www.example.org Математика - равнобедрен трапец, основи";
+inline constexpr char kCaption[] = TRAPEZOID_CAPTION_PREFIX "Математика - равнобедрен трапец, основи";
 
 inline constexpr char kTitle[] = "Математика - равнобедрен трапец, основи, лице";
 inline constexpr char kGiven[] = "Дадени:";
