@@ -3,7 +3,9 @@
 #   tools/screenshot.sh [OUTPUT.png] [SCALE] [tooltip]     (defaults: docs/screenshot.png, 1)
 # With "tooltip" it first calculates "a,b,c" for a = 5, b = 3, c = 1 and presses F1 in the box of S,
 # so that the picture shows the tooltip that explains S.
-# Needs a built ./build/app/trapezoid; installs Xvfb, xdotool and ImageMagick's import if missing.
+# Needs a built ./build/app/trapezoid, and for "tooltip" the places of the controls that the web
+# build writes (build-web/web/page/window.json, bash tools/web.sh build); installs Xvfb, xdotool
+# and ImageMagick's import if missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
@@ -34,16 +36,19 @@ if [ "$mode" != tooltip ]; then
 fi
 
 eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4}')"
-# Positions inside the window (window/layout.h): the value box of row i sits in the frame at
-# (112, 32), 56 pixels in and 24 + 24 i down; Calculate is at (16, 216).
-click() { xdotool mousemove $((left + $1 * scale)) $((top + $2 * scale)) click 1; sleep 0.2; }
-box() { click 212 $((32 + 24 + 24 * $1 + 13)); }
+# The middle of a control inside the window, from the table of controls as the web build wrote it.
+middle() {
+  python3 -c 'import json, sys
+c = next(c for c in json.load(open(sys.argv[1]))["controls"] if c["id"] == sys.argv[2])
+print(int(c["left"] + c["width"] / 2), int(c["top"] + c["height"] / 2))' build-web/web/page/window.json "$1"
+}
+click() { read -r x y < <(middle "$1"); xdotool mousemove $((left + x * scale)) $((top + y * scale)) click 1; sleep 0.2; }
 for row_value in 0:5 1:3 2:1; do
-  box "${row_value%%:*}"
+  click "Text2_${row_value%%:*}"
   xdotool type "${row_value##*:}"
 done
-click 60 228
-box 5
+click Command1_0
+click Text2_5
 xdotool key F1
 sleep 1
 # The tooltip is a window of its own below the box, so the picture is cut from the screen.
