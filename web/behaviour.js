@@ -33,7 +33,18 @@ function ApplyCombination() {
   }
 }
 
+// Each press of «Изчисли» is answered (the core awaited, the boxes or the message written) in its
+// own time; the window counts the answers, for whoever waits on one.
 async function Calculate() {
+  try {
+    await Solve();
+  } finally {
+    const form = document.getElementById("Tessorin");
+    form.dataset.calculations = Number(form.dataset.calculations ?? 0) + 1;
+  }
+}
+
+async function Solve() {
   const index = List1[0].selectedIndex;
   const rows = Check1.map((tick, i) => ({ ticked: tick.checked, text: Text2[i].value }));
   settings ??= numberFormat(pageLocale());
@@ -153,4 +164,7 @@ ConnectWorking();
 Form_Load();
 OpenProblem();
 // The window opens with the focus in the assignment, which a phone shows last: no scrolling to it.
-document.getElementById("Text1_0").focus({ preventScroll: true });
+// A pupil who has already gone into a box keeps it, and every key typed there.
+if (!document.activeElement || document.activeElement === document.body) {
+  document.getElementById("Text1_0").focus({ preventScroll: true });
+}

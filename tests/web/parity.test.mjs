@@ -10,6 +10,8 @@ import { root } from "../../tools/browser.mjs";
 import { numberFormat, pageLocale } from "../../web/regional.js";
 import { loadCore } from "./core.mjs";
 
+const limit = { timeout: 60_000 }; // no test waits longer
+
 const { settings, cases } = JSON.parse(
   readFileSync(process.env.PARITY_CASES ?? join(root, "build-web", "parity_cases.json"), "utf8"),
 );
@@ -25,7 +27,7 @@ function written(outcome) {
   return {};
 }
 
-test(`the WebAssembly core gives the native core's answer in all ${cases.length} cases`, () => {
+test(`the WebAssembly core gives the native core's answer in all ${cases.length} cases`, limit, () => {
   const differences = cases.filter((c) => {
     const rows = c.rows.map(([ticked, text]) => ({ ticked, text }));
     const got = written(core.calculate(c.index, rows, settings[c.settings]));
@@ -34,7 +36,7 @@ test(`the WebAssembly core gives the native core's answer in all ${cases.length}
   assert.deepEqual(differences.slice(0, 3), [], `${differences.length} differences`);
 });
 
-test("the browser's number format is the desktop's for Bulgarian and English", () => {
+test("the browser's number format is the desktop's for Bulgarian and English", limit, () => {
   for (const [locale, name] of [
     ["bg-BG", "bg"],
     ["en-US", "en"],
@@ -46,7 +48,7 @@ test("the browser's number format is the desktop's for Bulgarian and English", (
   }
 });
 
-test("a language that is no language tag leaves the browser's, or else the default settings", () => {
+test("a language that is no language tag leaves the browser's, or else the default settings", limit, () => {
   const cases = [
     // address, browser's languages, language used
     ["?locale=bg-BG", ["en-US"], "bg-BG"],
