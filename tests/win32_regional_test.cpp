@@ -24,8 +24,9 @@ TEST(Win32Regional, TheBoxesWriteThem) {
     std::vector<std::string> given;  // a, b, h
     std::vector<std::string> shown;
   };
-  for (const Case& c : {Case{{"4", "5", "4"}, {"4;00000", "5;00000", "~2;0000", "4;00000", "12;0000", "4;00000"}},
-                        Case{{"1000", "5", "4"}, {"1'000;0", "5;00000", "994;000", "4;00000", "2'004;0", "3'988;0"}}}) {
+  for (const Case& c :
+       {Case{{"4", "5", "4"}, {"4;00000", "5;00000", "~2;0000", "4;00000", "12;0000", "4;00000"}},
+        Case{{"1000", "5", "4"}, {"1'000;0", "5;00000", "994;000", "4;00000", "2'004;0", "3'988;0"}}}) {
     Choose(w, 1);  // a,b,h
     Type(w.Item(Control::Text2, 0), c.given[0]);
     Type(w.Item(Control::Text2, 1), c.given[1]);

@@ -33,7 +33,8 @@ TEST(WindowDesign, EachControlStandsWhereTheDesignPutsIt) {
     const panel::layout::Rect r = at->rect;
     EXPECT_EQ((std::array{r.left, r.top, r.width, r.height}), want.rect) << want.id;
     EXPECT_EQ(at->InFrame() ? "Frame1" : "", std::string(want.in)) << want.id;
-    EXPECT_EQ(at->background ? std::optional(Rgb(*at->background)) : std::nullopt, want.background) << want.id;
+    EXPECT_EQ(at->background ? std::optional(Rgb(*at->background)) : std::nullopt, want.background)
+        << want.id;
     EXPECT_EQ(at->tabIndex, want.tabIndex) << want.id;
     EXPECT_EQ(at->visible, !want.hidden) << want.id;
   }
