@@ -11,7 +11,7 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
-#include "form/colours.h"
+#include "design_window.h"
 #include "model/combination.h"
 #include "publisher.h"
 #include "window/controls.h"
@@ -71,8 +71,20 @@ class FormLayoutTest : public QObject {
     return {};
   }
 
-  // Every control of the table stands where it says, shows what it says and is named as it says;
-  // a changed place or word in the table changes the window.
+  // Every control stands where the window's design puts it, in its container, shown or hidden.
+  void controlsStandAsDesigned() {
+    for (const design::Control& want : design::kControls) {
+      auto* widget = window_->findChild<QWidget*>(QString::fromUtf8(want.id));
+      QVERIFY2(widget, want.id);
+      const auto [left, top, width, height] = want.rect;
+      QCOMPARE(widget->geometry(), QRect(left, top, width, height));
+      QCOMPARE(widget->parentWidget(), *want.in ? window_->Frame1 : static_cast<QWidget*>(window_.get()));
+      QCOMPARE(widget->isVisible(), !want.hidden);
+    }
+  }
+
+  // Every control of the table shows what it says and is named as it says; a changed word in the
+  // table changes the window.
   void controlsAreBuiltFromTheTable() {
     const auto& controls = panel::Controls();
     QCOMPARE(window_->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^[A-Z]"))).size(),
@@ -81,35 +93,31 @@ class FormLayoutTest : public QObject {
       const QString name = QString::fromStdString(panel::ObjectName(spec));
       auto* widget = window_->findChild<QWidget*>(name);
       QVERIFY2(widget, qPrintable(name));
-      QCOMPARE(widget->geometry(), QRect(spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height));
-      QCOMPARE(widget->parentWidget(),
-               spec.InFrame() ? window_->Frame1 : static_cast<QWidget*>(window_.get()));
-      QCOMPARE(widget->isVisible(), spec.visible);
       QCOMPARE(widget->accessibleName(), QString::fromStdString(spec.name));
       QCOMPARE(Shown(widget),
                QString::fromStdString(spec.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
   }
 
-  // The colours as they are drawn: each control's own, the window's around them, and a disabled
-  // tick's letter in the normal text colour, not greyed out.
+  // The design's colours as they are drawn: each control's own, the window's around them, and a
+  // disabled tick's letter in the normal text colour, not greyed out.
   void coloursShow() {
     Tessorin& w = *window_;
-    for (const panel::ControlSpec& spec : panel::Controls()) {
-      if (!spec.background) continue;
-      auto* widget = w.findChild<QWidget*>(QString::fromStdString(panel::ObjectName(spec)));
+    const auto rgb = [](const std::array<int, 3>& c) { return QColor(c[0], c[1], c[2]); };
+    for (const design::Control& want : design::kControls) {
+      if (!want.background) continue;
+      auto* widget = w.findChild<QWidget*>(QString::fromUtf8(want.id));
       const QImage image = widget->grab().toImage();
       const qreal dpr = image.devicePixelRatio();
       // a button's face below its caption; elsewhere the top right corner, clear of any text
       const QPointF at = qobject_cast<QPushButton*>(widget)
                              ? QPointF(widget->width() / 2, widget->height() / 2 + 8)
                              : QPointF(widget->width() - 2, 2);
-      QVERIFY2(image.pixelColor((at * dpr).toPoint()) == QColor(form::colours::ToQRgb(*spec.background)),
-               qPrintable(widget->objectName()));
+      QVERIFY2(image.pixelColor((at * dpr).toPoint()) == rgb(*want.background), want.id);
     }
     const QImage window = w.grab().toImage();
     QCOMPARE(window.pixelColor((QPointF(4, 100) * window.devicePixelRatio()).toPoint()),
-             QColor(form::colours::ToQRgb(panel::kForm.background)));
+             rgb(design::kBackground));
     for (QCheckBox* box : w.Check1) {
       const QColor ink = DarkestInk(box), text = box->palette().color(QPalette::Active, QPalette::WindowText);
       QVERIFY2(qAbs(qGray(ink.rgb()) - qGray(text.rgb())) < 16, qPrintable(ink.name()));
@@ -139,20 +147,11 @@ class FormLayoutTest : public QObject {
     QCOMPARE(text->textCursor().selectedText().size(), before.size());
   }
 
-  // Tab visits the controls that take the focus in the order of their tab indexes, and the value
-  // box of S only after the picture.
+  // Tab visits the controls that take the focus in the design's order, and comes round again.
   void tabVisitsTheControlsInOrder() {
     Tessorin& w = *window_;
-    std::vector<panel::ControlSpec> order = panel::Controls();
-    std::stable_sort(order.begin(), order.end(), [](auto& x, auto& y) { return x.tabIndex < y.tabIndex; });
     QList<QWidget*> expected;
-    for (const panel::ControlSpec& spec : order) {
-      auto* widget = w.findChild<QWidget*>(QString::fromStdString(panel::ObjectName(spec)));
-      if (widget->isVisible() && widget->isEnabled() && widget->focusPolicy() & Qt::TabFocus)
-        expected << widget;
-    }
-    QCOMPARE(expected.indexOf(w.Text2[5]), expected.indexOf(w.Picture1) + 1);
-    QCOMPARE(expected.indexOf(w.List1), expected.indexOf(w.Text2[4]) + 1);
+    for (const char* id : design::kFocus) expected << w.findChild<QWidget*>(QString::fromUtf8(id));
     expected << expected.takeFirst();  // round to the start
     QCOMPARE(QApplication::focusWidget(), w.Text1[0]);
     for (QWidget* next : expected) {

@@ -1,6 +1,7 @@
 // The Windows window driven through its controls' messages, as a user drives it.
 #include <algorithm>
 
+#include "design_window.h"
 #include "model/combination.h"
 #include "tests/win32_driver.h"
 #include "window/controls.h"
@@ -20,6 +21,15 @@ void TypeExample(const Shown& w, int index) {
   for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
     Type(w.Item(Control::Text2, q), kExample[q]);
   }
+}
+
+// The control that the window's design calls `id` ("Text2_3").
+HWND Designed(const Shown& w, std::string_view id) {
+  for (const panel::ControlSpec& s : panel::Controls()) {
+    if (panel::ObjectName(s) == id) return w.Item(s.control, s.element);
+  }
+  ADD_FAILURE() << "no control " << id;
+  return nullptr;
 }
 
 // The rows as the window's state has them once combination `index` is chosen: ticks, locks, and
@@ -227,19 +237,11 @@ TEST(Win32Window, CtrlShiftCCopiesTheSolution) {
   EXPECT_EQ(Clipboard(), "");
 }
 
-// Tab visits the controls that take the focus in the table's tab order, and comes round again.
+// Tab visits the controls that take the focus in the design's order, and comes round again.
 TEST(Win32Window, TabFollowsTheTabOrder) {
   Shown w(runtime::CSettings());
-  std::vector<panel::ControlSpec> stops = panel::Controls();
-  std::stable_sort(stops.begin(), stops.end(),
-                   [](const auto& x, const auto& y) { return x.tabIndex < y.tabIndex; });
   std::vector<HWND> expected;
-  for (const panel::ControlSpec& s : stops) {
-    const bool focusable = s.visible && s.control != Control::Label1 && s.control != Control::Frame1 &&
-                           s.control != Control::Check1;
-    if (focusable) expected.push_back(w.Item(s.control, s.element));
-  }
-  ASSERT_EQ(expected.size(), 11u);
+  for (const char* id : design::kFocus) expected.push_back(Designed(w, id));
   std::vector<HWND> visited{GetFocus()};
   for (std::size_t i = 0; i < expected.size(); ++i) {
     MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0};
@@ -271,31 +273,29 @@ COLORREF PixelAt(HWND window, int x, int y) {
   return colour;
 }
 
-// Every coloured control shows its colour inside its border, the window its own around them.
-TEST(Win32Window, ShowsTheTablesColours) {
+// Every control the design colours shows its colour inside its border, the window its own around
+// them.
+TEST(Win32Window, ShowsTheDesignsColours) {
   Shown w(runtime::CSettings());
   RedrawWindow(w.window->Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  auto rgb = [](panel::colours::Rgb c) { return RGB(c.red, c.green, c.blue); };
-  int checked = 0;
-  for (const panel::ControlSpec& s : panel::Controls()) {
-    if (!s.background) continue;
-    HWND control = w.Item(s.control, s.element);
+  auto rgb = [](const std::array<int, 3>& c) { return RGB(c[0], c[1], c[2]); };
+  for (const design::Control& want : design::kControls) {
+    if (!want.background) continue;
+    HWND control = Designed(w, want.id);
     RECT r;
     GetClientRect(control, &r);
     // Just inside the raised edge of a button; a frame's colour shows below its rows.
     const int x = 3;
-    const int y = s.control == Control::Frame1 ? r.bottom - 4 : 3;
-    EXPECT_EQ(PixelAt(control, x, y), rgb(*s.background)) << s.name;
-    ++checked;
+    const int y = std::string_view(want.id) == "Frame1" ? r.bottom - 4 : 3;
+    EXPECT_EQ(PixelAt(control, x, y), rgb(*want.background)) << want.id;
   }
-  EXPECT_EQ(checked, 11);
-  EXPECT_EQ(PixelAt(w.window->Handle(), 4, 100), rgb(panel::kForm.background));
+  EXPECT_EQ(PixelAt(w.window->Handle(), 4, 100), rgb(design::kBackground));
 }
 
-// Each control stands at the table's place in the table's font, and on a screen of twice the
+// Each control stands at the design's place in the window's font, and on a screen of twice the
 // density at twice the place.
-TEST(Win32Window, ControlsStandAtTheTablesPlacesAndScale) {
+TEST(Win32Window, ControlsStandAtTheDesignsPlacesAndScale) {
   Shown w(runtime::CSettings());
   HWND window = w.window->Handle();
   for (int factor : {1, 2}) {
@@ -306,19 +306,24 @@ TEST(Win32Window, ControlsStandAtTheTablesPlacesAndScale) {
     }
     RECT client;
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, factor * panel::kForm.width);
-    EXPECT_EQ(client.bottom, factor * panel::kForm.height);
-    for (const panel::ControlSpec& s : panel::Controls()) {
-      HWND control = w.Item(s.control, s.element);
+    EXPECT_EQ(client.right, factor * design::kWidth);
+    EXPECT_EQ(client.bottom, factor * design::kHeight);
+    std::array<int, 4> frame{};  // the rows stand in the frame
+    for (const design::Control& c : design::kControls) {
+      if (std::string_view(c.id) == "Frame1") frame = c.rect;
+    }
+    for (const design::Control& want : design::kControls) {
+      HWND control = Designed(w, want.id);
       RECT r;
       GetWindowRect(control, &r);
       MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-      const panel::layout::Rect want = s.InWindow();
-      EXPECT_EQ(r.left, factor * want.left) << s.name;
-      EXPECT_EQ(r.top, factor * want.top) << s.name;
-      EXPECT_EQ(r.right - r.left, factor * want.width) << s.name;
-      EXPECT_EQ(r.bottom - r.top, factor * want.height) << s.name;
-      if (s.control == Control::Picture1) continue;  // a drawing, no text
+      const int left = want.rect[0] + (*want.in ? frame[0] : 0),
+                top = want.rect[1] + (*want.in ? frame[1] : 0);
+      EXPECT_EQ(r.left, factor * left) << want.id;
+      EXPECT_EQ(r.top, factor * top) << want.id;
+      EXPECT_EQ(r.right - r.left, factor * want.rect[2]) << want.id;
+      EXPECT_EQ(r.bottom - r.top, factor * want.rect[3]) << want.id;
+      if (std::string_view(want.id) == "Picture1") continue;  // a drawing, no text
       LOGFONTW font;
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
       EXPECT_EQ(win32::Utf8(font.lfFaceName), panel::kForm.fontFamily);

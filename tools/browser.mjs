@@ -43,25 +43,62 @@ export async function launch(engine = process.env.BROWSER ?? "chromium", { touch
       "--font-render-hinting=none",
     ],
   });
+  // A browser that does not close within the limit is ended: it was started here.
   const close = browser.close.bind(browser);
   browser.close = async () => {
-    await close();
+    try {
+      await within(closeLimit, close(), `${engine} to close`);
+    } catch {
+      browser.process()?.kill("SIGKILL");
+    }
     rmSync(profile, { recursive: true, force: true, maxRetries: 5, retryDelay: 100 });
   };
   return browser;
 }
 
+const closeLimit = 15_000;
+const pause = (ms) => new Promise((resume) => setTimeout(resume, ms));
+
+// `promise`, or an error naming `what` once `ms` have passed without it.
+export function within(ms, promise, what) {
+  let timer;
+  const late = new Promise((_, reject) => {
+    timer = setTimeout(() => reject(new Error(`waited ${ms / 1000} s for ${what}`)), ms);
+  });
+  return Promise.race([promise, late]).finally(() => clearTimeout(timer));
+}
+
+// Asks `check` until it answers something truthy, which it returns; after `ms` without, fails
+// naming `what`. For what a page shows in its own time.
+export async function until(check, what, ms = 30_000) {
+  const end = Date.now() + ms;
+  for (;;) {
+    const answer = await check();
+    if (answer) return answer;
+    if (Date.now() > end) throw new Error(`waited ${ms / 1000} s for ${what}`);
+    await pause(20);
+  }
+}
+
 // Serves `dir` (the site by default) on a free port of localhost; `options` as serve() takes them.
+// close() ends its connections too, so that nothing keeps the process alive.
 export async function serveSite(dir = site, options = {}) {
   const server = await serve(dir, 0, options);
-  return { server, url: `http://localhost:${server.address().port}/` };
+  const close = () =>
+    new Promise((done) => {
+      server.close(() => done());
+      server.closeAllConnections();
+    });
+  return { server, url: `http://localhost:${server.address().port}/`, close };
 }
 
 // A page's tab with the calls the tests make of every engine, over a puppeteer Page.
+// A browser that exits or drops its connection fails the call under way at once, with that reason.
 class PuppeteerTab {
   #browser;
   #page;
   #touch = false;
+  #gone;
   dialogs = []; // anything the page says through alert() and its kin
 
   constructor(engine, browser, page) {
@@ -69,6 +106,14 @@ class PuppeteerTab {
     this.#browser = browser;
     this.#page = page;
     page.on("dialog", (dialog) => this.dialogs.push(dialog.message()) && dialog.dismiss());
+    this.#gone = new Promise((_, reject) =>
+      browser.once("disconnected", () => reject(new Error(`${engine} exited or dropped its connection`))),
+    );
+    this.#gone.catch(() => {}); // told to the call under way, if any
+    for (const call of ["size", "open", "reload", "run", "click", "tap", "type", "focus", "key", "screenshot"]) {
+      const own = this[call].bind(this);
+      this[call] = (...args) => Promise.race([own(...args), this.#gone]);
+    }
   }
   static async launch(engine, options) {
     const browser = await launch(engine, options);

@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 bash tools/deps.sh
 
+export FUZZ_SECONDS=$seconds # each test's time limit is set from it when the build is configured
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-FUZZ_SECONDS=$seconds ctest --preset fuzz --timeout $((seconds + 300)) --verbose
+ctest --preset fuzz --verbose

@@ -17,6 +17,8 @@ const freePort = () =>
       probe.close(() => resolve(port));
     });
   });
+// No one WebDriver call waits longer: a browser that stops answering fails the test that asked.
+const callLimit = 60_000;
 const pause = (ms) => new Promise((settle) => setTimeout(settle, ms));
 
 // An Xvfb on a display it picks itself (-displayfd), so that runs side by side never meet.
@@ -44,27 +46,38 @@ export async function launchWebKit() {
     xvfb.kill();
   };
   process.once("exit", stop); // a run that ends early leaves neither behind
-  async function call(method, path, body) {
+  // A driver or display that ends fails the call under way at once, with that reason.
+  const gone = new Promise((_, reject) => {
+    for (const [name, child] of [["WebKitWebDriver", driver], ["Xvfb", xvfb]]) {
+      child.once("exit", (code, signal) => reject(new Error(`${name} ended (${signal ?? code})`)));
+    }
+  });
+  gone.catch(() => {});
+  async function ask(method, path, body) {
     const response = await fetch(`http://127.0.0.1:${port}${path}`, {
       method,
       headers: { "content-type": "application/json" },
       body: body && JSON.stringify(body),
+      signal: AbortSignal.timeout(callLimit),
     });
     const { value } = await response.json();
     if (value?.error) throw new Error(`WebDriver ${path}: ${value.error}: ${value.message}`);
     return value;
   }
+  const call = (method, path, body) => Promise.race([ask(method, path, body), gone]);
   let session;
-  for (let i = 0; !session; ++i) {
+  const end = Date.now() + callLimit;
+  while (!session) {
     try {
       const options = { binary: miniBrowser, args: ["--automation"] };
       session = await call("POST", "/session", { capabilities: { alwaysMatch: { "webkitgtk:browserOptions": options } } });
     } catch (error) {
-      if (i === 50) {
+      // Refused: the driver is not listening yet. Anything else, or too long, is a fault.
+      if (error.cause?.code !== "ECONNREFUSED" || Date.now() > end) {
         stop();
         throw error;
       }
-      await pause(100); // the driver is not listening yet
+      await pause(50);
     }
   }
   const at = (path) => `/session/${session.sessionId}${path}`;

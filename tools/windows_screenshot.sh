@@ -7,7 +7,7 @@ exe=$1
 out=$2
 mkdir -p "$(dirname "$out")"
 # The window's language is Bulgarian; so are the regional settings it is shown with.
-LANG=bg_BG.UTF-8 LC_ALL=bg_BG.UTF-8 bash "$(dirname "$0")/wine_run.sh" "$exe" &
+WINE_LOCALE=bg_BG.UTF-8 bash "$(dirname "$0")/wine_run.sh" "$exe" &
 app=$!
 trap 'kill $app 2>/dev/null || true' EXIT
 for _ in $(seq 100); do

@@ -5,13 +5,14 @@
 #   tools/wine_display.sh start|stop BUILD-DIR
 set -euo pipefail
 dir=$(cd "$2" && pwd)
+export LC_ALL=${WINE_LOCALE:-C.UTF-8} # as tools/wine_run.sh sets it
 case "$1" in
   start)
     rm -f "$dir/xvfb.display"
     # Xvfb picks a free display itself and writes its number on descriptor 3.
     Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$dir/xvfb.number" >/dev/null 2>&1 &
     echo $! >"$dir/xvfb.pid"
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
       [ -s "$dir/xvfb.number" ] && break
       sleep 0.1
     done

@@ -22,6 +22,10 @@ if [ -z "${WINEPREFIX:-}" ]; then
 fi
 # The build tree's virtual display, while its tests run (tools/wine_display.sh).
 [ -f "$WINEPREFIX/../xvfb.display" ] && DISPLAY=$(cat "$WINEPREFIX/../xvfb.display") && export DISPLAY
+# Wine takes the Windows locale and the encoding of file names from the Unix locale: a UTF-8 one
+# is needed for names such as «Трапец.lnk», whatever the caller's environment holds (a minimal
+# system names none). C.UTF-8 is always there and is en-US to Windows; WINE_LOCALE names another.
+export LC_ALL=${WINE_LOCALE:-C.UTF-8}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 

@@ -61,6 +61,13 @@ function Calculate(module, before) {
   return after;
 }
 
+// Each press of «Изчисли» is answered (the core awaited, the boxes or the message written) in its
+// own time; the window counts the answers, for whoever waits on one.
+function answered() {
+  const form = document.getElementById("Tessorin");
+  form.dataset.calculations = Number(form.dataset.calculations ?? 0) + 1;
+}
+
 // The combinations of the list as the address names them: label and given rows; and the measures'
 // letters as the ticks show them.
 const combinations = () =>
@@ -124,10 +131,11 @@ Text2.forEach((box, i) =>
     dispatch((module, s) => module.Text2_Change(s, i, text));
   }),
 );
-Command1[0].addEventListener("click", () =>
+Command1[0].addEventListener("click", () => {
   // The core could not be loaded; the next press tries again.
-  dispatch(Calculate, () => showMessage(...noCoreMessage())),
-);
+  dispatch(Calculate, () => showMessage(...noCoreMessage()));
+  events = events.then(answered);
+});
 Command1[1].addEventListener("click", () => dispatch((module, s) => module.Command1_Click(s, 1, settings ?? module.defaultSettings())));
 document.getElementById("Message").addEventListener("close", () => dispatch((module, s) => module.Message_Close(s)));
 document.getElementById("Share").addEventListener("click", Share);
@@ -135,4 +143,7 @@ ConnectWorking();
 dispatch((module, s) => s);
 OpenProblem();
 // The window opens with the focus in the assignment, which a phone shows last: no scrolling to it.
-document.getElementById("Text1_0").focus({ preventScroll: true });
+// A pupil who has already gone into a box keeps it, and every key typed there.
+if (!document.activeElement || document.activeElement === document.body) {
+  document.getElementById("Text1_0").focus({ preventScroll: true });
+}

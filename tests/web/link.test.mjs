@@ -5,6 +5,8 @@ import { test } from "node:test";
 import { problemSearch, readProblem, typedForm } from "../../web/link.js";
 import { numberFormat, pageLocale } from "../../web/regional.js";
 
+const limit = { timeout: 60_000 }; // no test waits longer
+
 // The list's combinations: label and the rows it gives, as the page's list holds them.
 const combinations = [
   { label: "a,b,c", rows: [0, 1, 2] },
@@ -13,7 +15,7 @@ const combinations = [
 ];
 const letters = ["a", "b", "c", "h", "P", "S"];
 
-test("an address names a combination by its list text and the values as a pupil types them", () => {
+test("an address names a combination by its list text and the values as a pupil types them", limit, () => {
   const cases = [
     ["?given=P,b,h&P=20&b=5&h=4", { index: 1, values: { 1: "5", 3: "4", 4: "20" } }],
     ["?given=P%2Cb%2Ch&b=8,5&h=4.25", { index: 1, values: { 1: "8,5", 3: "4.25" } }],
@@ -32,7 +34,7 @@ test("an address names a combination by its list text and the values as a pupil 
   for (const [search, expected] of cases) assert.deepEqual(readProblem(search, combinations, letters), expected, search);
 });
 
-test("the address written after a calculation reads back as the same problem", () => {
+test("the address written after a calculation reads back as the same problem", limit, () => {
   const values = { 1: "5", 3: "4,5", 4: "20" };
   const search = problemSearch("?locale=bg-BG&given=a,b,c&a=1", "P,b,h", values, letters);
   assert.equal(search, "?given=P,b,h&b=5&h=4,5&P=20&locale=bg-BG");
@@ -40,7 +42,7 @@ test("the address written after a calculation reads back as the same problem", (
   assert.equal(problemSearch("", "a,b,c", { 0: "5cm", 1: "5" }, letters), "?given=a,b,c&b=5");
 });
 
-test("a number the window wrote is named as a pupil types it", () => {
+test("a number the window wrote is named as a pupil types it", limit, () => {
   const cases = [
     ["20,0000", "", "20"],
     ["8.50000", "", "8.5"],
@@ -52,7 +54,7 @@ test("a number the window wrote is named as a pupil types it", () => {
   for (const [written, group, typed] of cases) assert.equal(typedForm(written, group), typed, written);
 });
 
-test("?locale= names the number format's language; a name that is no language tag leaves the browser's", () => {
+test("?locale= names the number format's language; a name that is no language tag leaves the browser's", limit, () => {
   Object.defineProperty(globalThis, "navigator", { value: { languages: ["bg-BG"] }, configurable: true });
   const cases = [
     ["?locale=de-DE", "de-DE"],

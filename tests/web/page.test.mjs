@@ -6,14 +6,19 @@ import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { openTab, root, serveSite } from "../../tools/browser.mjs";
+import { openTab, root, serveSite, until } from "../../tools/browser.mjs";
 import { loadCore } from "./core.mjs";
 
 const engine = process.env.BROWSER ?? "chromium";
 const design = JSON.parse(readFileSync(join(root, "build-web", "web", "page", "window.json"), "utf8"));
+// The window as its design draws it, written down by hand: places and tab order are held to it.
+const designed = JSON.parse(readFileSync(join(root, "tests", "design", "window.json"), "utf8"));
 const example = ["8", "5", "2", "4", "20", "20"]; // a, b, c, h, P, S of the assignment
 const shown = ["8.00000", "5.00000", "2.00000", "4.00000", "20.0000", "20.0000"];
 const desktop = [800, 600];
+
+// No test or hook waits longer than this: a page that never answers fails here, saying where.
+const limit = { timeout: 90_000 };
 
 let tab, served;
 
@@ -21,33 +26,43 @@ before(async () => {
   served = await serveSite();
   tab = await openTab(engine);
   await tab.size(...desktop);
-});
+}, limit);
 after(async () => {
-  assert.deepEqual(tab?.dialogs ?? [], [], "the page never uses alert()");
-  await tab?.close();
-  served?.server.close();
-});
+  try {
+    assert.deepEqual(tab?.dialogs ?? [], [], "the page never uses alert()");
+  } finally {
+    await Promise.allSettled([tab?.close(), served?.close()]);
+  }
+}, limit);
+
+// Something the page is to show, waited for in the tab; `what` says what when it never comes.
+const waitFor = (check, what, arg) => until(() => tab.run(check, arg), what);
 
 // The page's behaviour starts after its first paint: once the page has asked for it, waits until it
 // has run (an import of the same module settles then) and has painted the window's state.
-const live = () =>
-  tab.run(
-    () =>
-      new Promise((done) => {
-        const asked = () => performance.getEntriesByName(new URL("behaviour.js", location.href).href).length > 0;
-        const settled = () => import("./behaviour.js").then((behaviour) => behaviour.settled());
-        const wait = () => (asked() ? settled().then(() => done()) : setTimeout(wait, 10));
-        wait();
-      }),
-  );
+async function live() {
+  const asked = () => performance.getEntriesByName(new URL("behaviour.js", location.href).href).length > 0;
+  await waitFor(asked, "the page to ask for its behaviour");
+  await tab.run(() => import("./behaviour.js").then((behaviour) => behaviour.settled()).then(() => true));
+}
 
 async function open(query = "", url = served.url) {
   await tab.open(url + query);
   await live();
-  await tab.run(() => import("./core.js").then((core) => core.ready()));
+  await tab.run(() => import("./core.js").then((core) => core.ready()).then(() => true));
 }
 
-const settle = () => tab.run(() => new Promise((done) => setTimeout(done))); // a calculation's await
+// How many presses of Изчисли the page has answered: a calculation awaits the core, and a test
+// reads the boxes once the answer is in.
+const answered = () => tab.run(() => Number(document.getElementById("Tessorin").dataset.calculations ?? 0));
+async function calculate(pressIt = () => tab.click("#Command1_0")) {
+  const before = await answered();
+  await pressIt();
+  await waitFor((n) => Number(document.getElementById("Tessorin").dataset.calculations ?? 0) > n, "the answer to Изчисли", before);
+}
+
+// Two frames drawn: what the last event changed is on the screen.
+const drawn = () => tab.run(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(() => done(true)))));
 
 // Every quantity row: tick, tick enabled, box text, box editable.
 const rows = () =>
@@ -60,10 +75,8 @@ const rows = () =>
 const texts = async () => (await rows()).map((r) => r.text);
 const focused = () => tab.run(() => document.activeElement.id);
 
-async function press(selector) {
-  await tab.click(selector);
-  await settle();
-}
+// A press of either button, answered.
+const press = (selector) => (selector === "#Command1_0" ? calculate() : tab.click(selector));
 
 async function typeRow(values) {
   for (const [i, value] of values.entries()) if (value !== undefined) await tab.type(`#Text2_${i}`, value);
@@ -75,7 +88,7 @@ async function calculateExample() {
   await press("#Command1_0");
 }
 
-test("after load: a,b,c selected, its rows ticked and open, the rest read-only, all empty", async () => {
+test("after load: a,b,c selected, its rows ticked and open, the rest read-only, all empty", limit, async () => {
   await open();
   assert.equal(await tab.run(() => document.getElementById("List1_0").selectedIndex), 0);
   assert.deepEqual(
@@ -87,7 +100,7 @@ test("after load: a,b,c selected, its rows ticked and open, the rest read-only, 
   assert.equal(await tab.run(() => getComputedStyle(document.getElementById("Text1_1")).visibility), "hidden");
 });
 
-test("the window paints before the page asks for a script, with the drawing in it; then it works", async () => {
+test("the window paints before the page asks for a script, with the drawing in it; then it works", limit, async () => {
   await open();
   const [painted, asked] = await tab.run(() => [
     performance.getEntriesByType("paint").map((p) => p.startTime),
@@ -103,7 +116,7 @@ test("the window paints before the page asks for a script, with the drawing in i
   assert.equal(await tab.run(() => getComputedStyle(document.querySelector("#Picture1 text")).fontStyle), "italic");
 });
 
-test("what is typed before the behaviour arrives stays; a reload starts afresh, or with the address's problem", async () => {
+test("what is typed before the behaviour arrives stays, focus included; a reload starts afresh, or with the address's problem", limit, async () => {
   let arrive;
   const late = new Promise((resolve) => (arrive = resolve));
   const slow = await serveSite(undefined, { hold: (path) => path === "/behaviour.js" && late });
@@ -117,7 +130,8 @@ test("what is typed before the behaviour arrives stays; a reload starts afresh, 
     await typeRow(["8", "5"]);
     arrive();
     await live();
-    assert.deepEqual((await texts()).slice(0, 2), ["8", "5"]);
+    await tab.key("0"); // the focus stayed in b: its arrival took no key
+    assert.deepEqual((await texts()).slice(0, 2), ["8", "50"]);
 
     await tab.click('#List1_0 option[value="3"]');
     await typeRow([undefined, "5", "2", "4"]);
@@ -132,12 +146,29 @@ test("what is typed before the behaviour arrives stays; a reload starts afresh, 
     await live();
     assert.deepEqual(await state(), [0, ["8", "5", "2", "", "", ""].map((text) => [text !== "", text !== "", text])]);
   } finally {
-    slow.server.close();
-    slow.server.closeAllConnections();
+    arrive();
+    await slow.close();
   }
 });
 
-test("each combination, chosen by keyboard, solves the assignment's example", async () => {
+// The page asks for its behaviour at its first paint, or a second after its script ran where the
+// engine never says that it painted.
+test("an engine that reports no paint still gets the behaviour, a second later", { ...limit, skip: engine === "webkit" && "WebKitGTK reports no paint and starts at once" }, async () => {
+  const { identifier } = await tab.page.evaluateOnNewDocument(() => {
+    PerformanceObserver.prototype.observe = function () {};
+  });
+  try {
+    await open();
+    const asked = await tab.run(() => performance.getEntriesByName(new URL("behaviour.js", location.href).href)[0].startTime);
+    assert.ok(asked >= 900 && asked < 5000, `the behaviour asked for at ${asked} ms`);
+    await calculateExample();
+    assert.deepEqual(await texts(), shown);
+  } finally {
+    await tab.page.removeScriptToEvaluateOnNewDocument(identifier);
+  }
+});
+
+test("each combination, chosen by keyboard, solves the assignment's example", limit, async () => {
   await open();
   const count = await tab.run(() => document.getElementById("List1_0").options.length);
   for (let index = 0; index < count; ++index) {
@@ -153,7 +184,7 @@ test("each combination, chosen by keyboard, solves the assignment's example", as
   }
 });
 
-test("a click in the list applies that combination", async () => {
+test("a click in the list applies that combination", limit, async () => {
   await open();
   await calculateExample();
   await tab.click('#List1_0 option[value="3"]');
@@ -163,7 +194,7 @@ test("a click in the list applies that combination", async () => {
   );
 });
 
-test("invalid input changes nothing; Clear empties the six boxes only", async () => {
+test("invalid input changes nothing; Clear empties the six boxes only", limit, async () => {
   await open();
   await press("#Command1_0");
   assert.deepEqual(await texts(), Array(6).fill(""));
@@ -186,7 +217,7 @@ const message = () =>
     return [dialog.open, dialog.querySelector("h2").textContent, dialog.querySelector("p").textContent];
   });
 
-test("a shape that cannot exist opens the message; Enter or Escape closes it, no box changes", async () => {
+test("a shape that cannot exist opens the message; Enter or Escape closes it, no box changes", limit, async () => {
   await open();
   const given = ["8", "2", "2"];
   const core = await loadCore();
@@ -206,47 +237,32 @@ test("a shape that cannot exist opens the message; Enter or Escape closes it, no
   }
 });
 
-test("a core that cannot be fetched is told at Изчисли and fetched again at the next press", async () => {
+test("a core that cannot be fetched is told at Изчисли and fetched again at the next press", limit, async () => {
   for (const file of ["/trapezoid.wasm", "/trapezoid.js"]) {
     let down = true;
     const flaky = await serveSite(undefined, { refuse: (path) => down && path === file });
-    await tab.open(flaky.url);
-    await typeRow(["8", "5", "2"]);
-    await press("#Command1_0");
-    // the failed fetch takes its time
-    await tab.run(
-      () =>
-        new Promise((done) => {
-          const wait = () => (document.getElementById("Message").open ? done() : setTimeout(wait, 20));
-          setTimeout(done, 5000);
-          wait();
-        }),
-    );
-    const [open, title, text] = await message();
-    assert.ok(open && /[а-я]/.test(title) && /Изчисли/.test(text), `${file}: ${title} ${text}`);
-    assert.deepEqual(await texts(), ["8", "5", "2", "", "", ""], file);
-    await tab.key("Enter");
-    down = false;
-    await press("#Command1_0");
-    await tab.run(() => import("./core.js").then((core) => core.ready()));
-    await settle();
-    assert.deepEqual(await texts(), shown, file);
-    flaky.server.close();
-    flaky.server.closeAllConnections();
+    try {
+      // Typed while the behaviour may still be arriving: no key is lost to it.
+      await tab.open(flaky.url);
+      await typeRow(["8", "5", "2"]);
+      await live();
+      await press("#Command1_0");
+      const [open, title, text] = await message();
+      assert.ok(open && /[а-я]/.test(title) && /Изчисли/.test(text), `${file}: ${title} ${text}`);
+      assert.deepEqual(await texts(), ["8", "5", "2", "", "", ""], file);
+      await tab.key("Enter");
+      down = false;
+      await press("#Command1_0");
+      assert.deepEqual(await texts(), shown, file);
+    } finally {
+      await flaky.close();
+    }
   }
 });
 
-test("Tab visits the controls that take the focus, in the order of their tab indexes", async () => {
+test("Tab visits the controls that take the focus, in the design's order", limit, async () => {
   await open();
-  const order = [...design.controls].sort((x, y) => x.tabIndex - y.tabIndex).map((c) => c.id);
-  const expected = await tab.run(
-    (ids) =>
-      ids.filter((id) => {
-        const e = document.getElementById(id);
-        return !/^(Label1|Frame1)/.test(id) && !e.disabled && !e.hidden;
-      }),
-    order,
-  );
+  const expected = designed.focus;
   const visited = [await focused()];
   for (let i = 1; i < expected.length; ++i) {
     await tab.key("Tab");
@@ -255,7 +271,7 @@ test("Tab visits the controls that take the focus, in the order of their tab ind
   assert.deepEqual(visited, expected);
 });
 
-test("every control that takes the focus shows it, read-only boxes included", async () => {
+test("every control that takes the focus shows it, read-only boxes included", limit, async () => {
   await open();
   const rings = [];
   for (let i = 0; i < 11; ++i) {
@@ -271,7 +287,7 @@ test("every control that takes the focus shows it, read-only boxes included", as
   assert.ok(rings.some((ring) => ring.startsWith("Text2_5")), rings.join(", "));
 });
 
-test("?locale=bg-BG reads and shows a decimal comma; a name that is no language tag is passed over", async () => {
+test("?locale=bg-BG reads and shows a decimal comma; a name that is no language tag is passed over", limit, async () => {
   await open("?locale=bg-BG");
   await typeRow(["10,5", "5", "2,5"]);
   const expected = ["10,5000", "5,00000", "2,50000", "3,00000", "23,0000", "19,5000"];
@@ -286,7 +302,7 @@ test("?locale=bg-BG reads and shows a decimal comma; a name that is no language 
   assert.deepEqual(await texts(), shown);
 });
 
-test("each control stands at its place in the window", async () => {
+test("each control stands at its place in the window", limit, async () => {
   await open();
   const places = await tab.run((controls) => {
     const origin = document.getElementById("Tessorin").getBoundingClientRect();
@@ -295,13 +311,15 @@ test("each control stands at its place in the window", async () => {
       return { id: c.id, left: r.left - origin.left, top: r.top - origin.top, width: r.width, height: r.height };
     });
   }, design.controls);
-  assert.deepEqual(
-    places,
-    design.controls.map(({ id, left, top, width, height }) => ({ id, left, top, width, height })),
+  const frame = designed.controls.find((c) => c.id === "Frame1").rect;
+  const expected = designed.controls.map(({ id, in: container, rect: [left, top, width, height] }) =>
+    container ? { id, left: left + frame[0], top: top + frame[1], width, height } : { id, left, top, width, height },
   );
+  const order = (list) => [...list].sort((x, y) => x.id.localeCompare(y.id));
+  assert.deepEqual(order(places), order(expected));
 });
 
-test("Chromium's accessibility tree names and describes every shown control", { skip: engine !== "chromium" }, async () => {
+test("Chromium's accessibility tree names and describes every shown control", { ...limit, skip: engine !== "chromium" }, async () => {
   await open();
   for (const c of design.controls.filter((c) => !c.id.startsWith("Text1_1"))) {
     const node = await tab.page.accessibility.snapshot({ root: await tab.page.$(`#${c.id}`), interestingOnly: false });
@@ -309,19 +327,15 @@ test("Chromium's accessibility tree names and describes every shown control", { 
   }
 });
 
-test("after one visit the page opens and calculates with the server gone", async () => {
+test("after one visit the page opens and calculates with the server gone", limit, async () => {
   const offline = await serveSite();
-  await open("", offline.url);
-  await tab.run(() => navigator.serviceWorker.ready.then(() => undefined));
-  await tab.run(
-    () =>
-      new Promise((done) => {
-        const wait = () => (navigator.serviceWorker.controller ? done() : setTimeout(wait, 50));
-        wait();
-      }),
-  );
-  offline.server.close();
-  offline.server.closeAllConnections();
+  try {
+    await open("", offline.url);
+    await tab.run(() => navigator.serviceWorker.ready.then(() => true));
+    await waitFor(() => navigator.serviceWorker.controller !== null, "the service worker to take the page");
+  } finally {
+    await offline.close();
+  }
   await open("?locale=bg-BG", offline.url);
   await calculateExample();
   assert.deepEqual(await texts(), shown.map((t) => t.replace(".", ",")));
@@ -345,7 +359,7 @@ async function tipUnder(id) {
   assert.ok(Math.abs(under.left - box.left) < 1 && Math.abs(under.top - box.bottom) < 1, `tooltip ${JSON.stringify([under, box])}`);
 }
 
-test("after a calculation each box explains its measure, shown by F1; any change drops it", async () => {
+test("after a calculation each box explains its measure, shown by F1; any change drops it", limit, async () => {
   await open();
   const own = await working();
   const h =
@@ -375,7 +389,7 @@ test("after a calculation each box explains its measure, shown by F1; any change
   }
 });
 
-test("a long press on a box shows its working, which stays when the finger lifts", { skip: engine !== "chromium" }, async () => {
+test("a long press on a box shows its working, which stays when the finger lifts", { ...limit, skip: engine !== "chromium" }, async () => {
   await tab.size(360, 740);
   await open();
   await calculateExample();
@@ -386,9 +400,12 @@ test("a long press on a box shows its working, which stays when the finger lifts
     return box.getBoundingClientRect().toJSON();
   });
   const touch = await tab.page.touchscreen.touchStart(x + 5, y + 5);
-  await new Promise((done) => setTimeout(done, 700));
-  await touch.end();
-  await settle();
+  try {
+    await until(tip, "the working under a long press");
+  } finally {
+    await touch.end();
+  }
+  await drawn();
   assert.match((await tip()) ?? "", /^x = /);
   await tipUnder("Text2_3");
   await tab.size(...desktop);
@@ -433,7 +450,7 @@ const phoneFacts = () =>
 
 for (const orientation of Object.keys(phones)) {
   const sideways = orientation === "landscape" && engine === "webkit" && "WebKitGTK has no touch screen";
-  test(`a phone held ${orientation}: 44 px targets, 16 px text, no sideways scrolling, a calculation by touch`, { skip: sideways }, async () => {
+  test(`a phone held ${orientation}: 44 px targets, 16 px text, no sideways scrolling, a calculation by touch`, { ...limit, skip: sideways }, async () => {
     await onPhone(orientation, async () => {
       await open();
       const facts = await phoneFacts();
@@ -453,8 +470,7 @@ for (const orientation of Object.keys(phones)) {
         await tab.tap(`#Text2_${i}`);
         await tab.type(`#Text2_${i}`, example[i]);
       }
-      await tab.tap("#Command1_0");
-      await settle();
+      await calculate(() => tab.tap("#Command1_0"));
       assert.deepEqual(await texts(), shown);
       const steps = () => tab.run(() => {
         const steps = document.getElementById("Steps");
@@ -474,8 +490,7 @@ for (const orientation of Object.keys(phones)) {
       // The message's button is a target too.
       await tab.tap('#List1_0 option[value="0"]');
       await typeRow(["8", "2", "2"]);
-      await tab.tap("#Command1_0");
-      await settle();
+      await calculate(() => tab.tap("#Command1_0"));
       const button = await tab.run(() => {
         const r = document.querySelector("#Message button").getBoundingClientRect();
         return document.getElementById("Message").open ? [r.width, r.height] : null;
@@ -486,7 +501,7 @@ for (const orientation of Object.keys(phones)) {
   });
 }
 
-test("an address names a problem: it opens chosen and typed in, and names the one solved; a hostile one does nothing", async () => {
+test("an address names a problem: it opens chosen and typed in, and names the one solved; a hostile one does nothing", limit, async () => {
   await open("?locale=bg-BG&given=P,b,h&P=20&b=5&h=4,5");
   assert.equal(await tab.run(() => document.getElementById("List1_0").selectedIndex), 7);
   assert.deepEqual(await texts(), ["", "5", "", "4,5", "20", ""]);
@@ -502,7 +517,7 @@ test("an address names a problem: it opens chosen and typed in, and names the on
   assert.deepEqual(await texts(), ["", "", "2", "", "", ""]);
 });
 
-test("paper shows the window's values and the solution on white", { skip: engine !== "chromium" && "only Chromium's tab emulates paper here" }, async () => {
+test("paper shows the window's values and the solution on white", { ...limit, skip: engine !== "chromium" && "only Chromium's tab emulates paper here" }, async () => {
   await open();
   await calculateExample();
   await tab.page.emulateMediaType("print");
@@ -521,17 +536,29 @@ test("paper shows the window's values and the solution on white", { skip: engine
   }
 });
 
-test("the page does not move after its first paint", { skip: engine !== "chromium" && "only Chromium reports layout shifts" }, async () => {
+test("the page does not move after its first paint", { ...limit, skip: engine !== "chromium" && "only Chromium reports layout shifts" }, async () => {
   for (const orientation of Object.keys(phones).concat("desktop")) {
+    // Every shift since the page opened, read once its fonts are in and two frames are drawn
+    // after its behaviour and core arrived.
     const measure = async () => {
       await open();
-      await new Promise((done) => setTimeout(done, 300));
+      await tab.run(() => document.fonts.ready.then(() => true));
+      await drawn();
+      // The entries buffered so far reach the observer, through its callback or takeRecords().
       return tab.run(
         () =>
           new Promise((done) => {
             let shift = 0;
-            new PerformanceObserver((list) => list.getEntries().forEach((e) => (shift += e.value))).observe({ type: "layout-shift", buffered: true });
-            setTimeout(() => done(shift), 100);
+            const add = (entries) => entries.forEach((e) => (shift += e.value));
+            const observer = new PerformanceObserver((list) => add(list.getEntries()));
+            observer.observe({ type: "layout-shift", buffered: true });
+            requestAnimationFrame(() =>
+              setTimeout(() => {
+                add(observer.takeRecords());
+                observer.disconnect();
+                done(shift);
+              }),
+            );
           }),
       );
     };
@@ -552,7 +579,7 @@ const violations = () =>
   }, axeSource);
 
 for (const size of ["desktop", "portrait"]) {
-  test(`axe-core finds nothing at ${size} size: after load, after a calculation, with the working, with the message`, async () => {
+  test(`axe-core finds nothing at ${size} size: after load, after a calculation, with the working, with the message`, limit, async () => {
     const check = async () => {
       await open();
       const found = { load: await violations() };

@@ -10,6 +10,8 @@ import { root } from "../../tools/browser.mjs";
 import { numberFormat, pageLocale } from "../../web/regional.js";
 import { loadCore } from "./core.mjs";
 
+const limit = { timeout: 60_000 }; // no test waits longer
+
 const { settings, cases } = JSON.parse(
   readFileSync(process.env.PARITY_CASES ?? join(root, "build-web", "parity_cases.json"), "utf8"),
 );
@@ -35,7 +37,7 @@ function written(from, to) {
   return { texts: six("text"), explanations: six("working"), descriptions: six("description") };
 }
 
-test(`the WebAssembly core gives the native core's answer in all ${cases.length} cases`, () => {
+test(`the WebAssembly core gives the native core's answer in all ${cases.length} cases`, limit, () => {
   const differences = cases.filter((c) => {
     const from = stateOf(c);
     const got = written(from, core.Command1_Click(from, 0, settings[c.settings]));
@@ -45,7 +47,7 @@ test(`the WebAssembly core gives the native core's answer in all ${cases.length}
   assert.deepEqual(differences.slice(0, 3), [], `${differences.length} differences`);
 });
 
-test("the browser's number format is the desktop's for Bulgarian and English", () => {
+test("the browser's number format is the desktop's for Bulgarian and English", limit, () => {
   for (const [locale, name] of [
     ["bg-BG", "bg"],
     ["en-US", "en"],
@@ -57,7 +59,7 @@ test("the browser's number format is the desktop's for Bulgarian and English", (
   }
 });
 
-test("a language that is no language tag leaves the browser's, or else the default settings", () => {
+test("a language that is no language tag leaves the browser's, or else the default settings", limit, () => {
   const cases = [
     // address, browser's languages, language used
     ["?locale=bg-BG", ["en-US"], "bg-BG"],
