@@ -1,0 +1,289 @@
+#include "model/derived.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "model/exact_text.h"
+#include "model/shape.h"
+#include "model/working.h"
+#include "runtime/arithmetic.h"
+#include "runtime/format_number.h"
+
+namespace model {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+template <typename Compute>
+std::optional<Exact> IfExact(const Compute& compute) {
+  try {
+    return compute();
+  } catch (const NoExactForm&) {
+    return std::nullopt;
+  }
+}
+
+// A measure's double beside its exact form, if any.
+struct Value {
+  double value;
+  std::optional<Exact> exact;
+};
+
+// A number put into a formula, with how tightly it holds together (Level).
+struct Put {
+  std::string text;
+  int level;
+};
+
+std::string Bracketed(const Put& p, int level) { return p.level < level ? "(" + p.text + ")" : p.text; }
+
+// Writes the numbers of one step: all in their exact forms where every one has one, else all
+// as the working's decimals, remembering whether any of those was rounded.
+struct Writer {
+  const runtime::RegionalSettings& settings;
+  bool exact;
+  bool rounded = false;
+
+  Put operator()(const Value& v) {
+    if (exact) {
+      const WrittenExact w = WriteExact(*v.exact, settings);
+      return {w.text, w.level == kSum ? kNegative : w.level};  // a sum is bracketed wherever it stands
+    }
+    const WrittenNumber n = WriteNumber(v.value, settings);
+    rounded = rounded || n.rounded;
+    if (n.text.rfind("−", 0) == 0) return {n.text, kNegative};
+    return {n.text, n.text.find("·10") == std::string::npos ? kAtom : kProduct};
+  }
+};
+
+bool AllExact(std::initializer_list<const Value*> values) {
+  for (const Value* v : values) {
+    if (!v->exact) return false;
+  }
+  return true;
+}
+
+// Fills the numbers' ending of `step` for `result` as the six measures' steps end.
+void End(MeasureStep& step, const Value& result, bool exactNumbers, const runtime::RegionalSettings& s) {
+  const std::optional<Exact> exact = exactNumbers ? result.exact : std::nullopt;
+  if (exact) step.exact = WriteExact(*exact, s).text;
+  const WrittenNumber decimal =
+      WriteNumber(exact && exact->IsRational() ? exact->ToDouble() : result.value, s);
+  step.decimal = decimal.text;
+  step.approximate = step.roundedNumbers || (exact ? step.exact != decimal.text : decimal.rounded);
+}
+
+// Runs `compute` with the checked arithmetic; nothing where it leaves the range of a double.
+template <typename Compute>
+std::optional<double> Checked(const Compute& compute) {
+  try {
+    return compute();
+  } catch (const runtime::ArithmeticError&) {
+    return std::nullopt;
+  }
+}
+
+// The exact angles a step can meet: those whose tangent is p + q√r (30°, 45°, 60° and, should a
+// problem ever give them, 15°, 22,5°, 67,5° and 75°), in minutes.
+std::optional<long long> ExactMinutes(const Exact& tangent) {
+  struct Known {
+    Exact tangent;
+    long long minutes;
+  };
+  const Rational third = Rational::Of(1, 3);
+  const std::array<Known, 7> known = {{
+      {Exact::Of(0, third, 3), 30 * 60},
+      {Exact(1), 45 * 60},
+      {Exact::Of(0, 1, 3), 60 * 60},
+      {Exact::Of(2, -1, 3), 15 * 60},
+      {Exact::Of(2, 1, 3), 75 * 60},
+      {Exact::Of(-1, 1, 2), 22 * 60 + 30},
+      {Exact::Of(1, 1, 2), 67 * 60 + 30},
+  }};
+  for (const Known& k : known) {
+    if (k.tangent == tangent) return k.minutes;
+  }
+  return std::nullopt;
+}
+
+MeasureStep Named(const char* symbol, const char* formula) {
+  MeasureStep step;
+  step.symbol = symbol;
+  step.formula = formula;
+  return step;
+}
+
+Angle Approximate(double degrees) { return {degrees, std::llround(degrees * 60), false}; }
+Angle Exactly(long long minutes) { return {static_cast<double>(minutes) / 60, minutes, true}; }
+
+void AngleEnd(MeasureStep& step, const std::string& letter, const Angle& angle,
+              const runtime::RegionalSettings& s) {
+  step.angle = letter;
+  step.exactAngle = angle.exact;
+  step.degrees = DegreesText(angle, s);
+  if (!angle.exact) step.minutes = MinutesText(angle);
+}
+
+}  // namespace
+
+std::string DegreesText(const Angle& angle, const runtime::RegionalSettings& settings) {
+  runtime::RegionalSettings plain = settings;
+  plain.grouping = false;
+  if (angle.exact) {
+    // 22,5° as it is; whole degrees without decimals.
+    const long long whole = angle.minutes / 60, rest = angle.minutes % 60;
+    if (rest == 0) return std::to_string(whole) + "°";
+    return runtime::FormatNumber(static_cast<double>(angle.minutes) / 60, 1, plain) + "°";
+  }
+  return runtime::FormatNumber(angle.degrees, 2, plain) + "°";
+}
+
+std::string MinutesText(const Angle& angle) {
+  char minutes[8];
+  std::snprintf(minutes, sizeof minutes, "%02lld", angle.minutes % 60);
+  return std::to_string(angle.minutes / 60) + "°" + minutes + "′";
+}
+
+std::string MeasureStep::Line() const {
+  std::string line = symbol;
+  if (!formula.empty()) {
+    line += " = " + formula + (roundedNumbers ? " ≈ " : " = ") + numbers;
+    if (!root.empty()) line += " = " + root;
+  }
+  if (!decimal.empty()) {
+    line += exact.empty() ? "" : " = " + exact;
+    if (exact != decimal) line += (approximate ? " ≈ " : " = ") + decimal;
+  }
+  if (angle.empty()) return line;
+  const std::string value = (exactAngle ? " = " + degrees : " ≈ " + degrees + " ≈ " + minutes);
+  return angle == symbol ? line + value : line + ", " + angle + value;
+}
+
+std::optional<Derived> Derive(const Measures& measures, const ExactTerms& exact,
+                              const runtime::RegionalSettings& settings) {
+  const Shape shape = Classify(measures, exact);
+  if (shape.kind != ShapeKind::Trapezoid && shape.kind != ShapeKind::Triangle &&
+      shape.kind != ShapeKind::Rectangle) {
+    return std::nullopt;
+  }
+  const Value a{measures[A], exact[A]}, b{measures[B], exact[B]}, c{measures[C], exact[C]},
+      h{measures[H], exact[H]};
+  Derived out;
+
+  // m = (a + c) / 2
+  const std::optional<double> m = Checked([&] { return runtime::Div(runtime::Add(a.value, c.value), 2); });
+  if (!m) return std::nullopt;
+  out.m = *m;
+  out.mExact = a.exact && c.exact ? IfExact([&] { return (*a.exact + *c.exact) / Exact(2); }) : std::nullopt;
+  const Value mv{out.m, out.mExact};
+  {
+    MeasureStep step = Named("m", "(a + c) / 2");
+    Writer put{settings, AllExact({&a, &c})};
+    step.numbers = "(" + Bracketed(put(a), kSum) + " + " + Bracketed(put(c), kProduct) + ") / 2";
+    step.roundedNumbers = put.rounded;
+    End(step, mv, put.exact, settings);
+    out.steps.push_back(step);
+  }
+
+  // d = √(h² + m²): from A to C the diagonal runs m across and h up.
+  const std::optional<double> d = Checked(
+      [&] { return runtime::Sqr(runtime::Add(runtime::Mul(h.value, h.value), runtime::Mul(out.m, out.m))); });
+  if (!d) return std::nullopt;
+  out.d = *d;
+  std::optional<Exact> square;
+  if (h.exact && out.mExact)
+    square = IfExact([&] { return *h.exact * *h.exact + *out.mExact * *out.mExact; });
+  if (square) out.dExact = IfExact([&] { return SquareRoot(*square); });
+  const Value dv{out.d, out.dExact};
+  {
+    MeasureStep step = Named("d", "√(h² + m²)");
+    Writer put{settings, AllExact({&h, &mv})};
+    step.numbers = "√(" + Bracketed(put(h), kAtom) + "² + " + Bracketed(put(mv), kAtom) + "²)";
+    step.roundedNumbers = put.rounded;
+    if (put.exact && square) {
+      const std::string root = "√" + Bracketed(Writer{settings, true}({0, square}), kAtom);
+      if (!out.dExact || root != WriteExact(*out.dExact, settings).text) step.root = root;
+    }
+    End(step, dv, put.exact, settings);
+    out.steps.push_back(step);
+  }
+
+  // tg α = h / x at the larger base, x = |a − c| / 2.
+  const double x = std::fabs(a.value - c.value) / 2;
+  std::optional<Exact> xExact;
+  if (a.exact && c.exact) {
+    xExact = IfExact([&] { return (*a.exact - *c.exact) / Exact(2); });
+    if (xExact && ExactSign(*xExact).value_or(1) < 0) xExact = -*xExact;
+  }
+  const bool upright = xExact ? *xExact == Exact() : x == 0;
+  if (upright) {
+    out.alpha = Exactly(90 * 60);
+    MeasureStep step = Named("x", "");
+    step.decimal = step.exact = "0";
+    AngleEnd(step, "α", out.alpha, settings);
+    out.steps.push_back(step);
+  } else {
+    const Value xv{x, xExact};
+    const std::optional<Exact> tangent =
+        h.exact && xExact ? IfExact([&] { return *h.exact / *xExact; }) : std::nullopt;
+    const std::optional<long long> minutes = tangent ? ExactMinutes(*tangent) : std::nullopt;
+    out.alpha = minutes ? Exactly(*minutes) : Approximate(std::atan2(h.value, x) * 180 / kPi);
+    MeasureStep step = Named("tg α", a.value < c.value ? "h / |x|" : "h / x");
+    Writer put{settings, AllExact({&h, &xv})};
+    step.numbers = Bracketed(put(h), kProduct) + " / " + Bracketed(put(xv), kAtom);
+    step.roundedNumbers = put.rounded;
+    End(step, {h.value / x, tangent}, put.exact, settings);
+    AngleEnd(step, "α", out.alpha, settings);
+    out.steps.push_back(step);
+  }
+
+  // β = 180° − α, in minutes so that the two add up to 180° as written.
+  out.beta = out.alpha.exact ? Exactly(180 * 60 - out.alpha.minutes)
+                             : Angle{180 - out.alpha.degrees, 180 * 60 - out.alpha.minutes, false};
+  {
+    MeasureStep step = Named("β", "180° − α");
+    step.numbers = "180° − " + DegreesText(out.alpha, settings);
+    step.roundedNumbers = !out.alpha.exact;
+    AngleEnd(step, "β", out.beta, settings);
+    out.steps.push_back(step);
+  }
+
+  // R = b·d / (2·h): the circle through A, B and C, whose side AC = d faces the angle α at B,
+  // and sin α = h / b.
+  const std::optional<double> R =
+      Checked([&] { return runtime::Div(runtime::Mul(b.value, out.d), runtime::Mul(2, h.value)); });
+  if (!R) return std::nullopt;
+  out.R = *R;
+  if (b.exact && out.dExact && h.exact) {
+    out.RExact = IfExact([&] { return *b.exact * *out.dExact / (Exact(2) * *h.exact); });
+  }
+  {
+    MeasureStep step = Named("R", "b·d / (2·h)");
+    Writer put{settings, AllExact({&b, &dv, &h})};
+    step.numbers = Bracketed(put(b), kProduct) + "·" + Bracketed(put(dv), kAtom) + " / (2·" +
+                   Bracketed(put(h), kAtom) + ")";
+    step.roundedNumbers = put.rounded;
+    End(step, {out.R, out.RExact}, put.exact, settings);
+    out.steps.push_back(step);
+  }
+
+  // r = h / 2 where a + c = 2·b, which only exact arithmetic can tell.
+  if (a.exact && b.exact && c.exact) {
+    const std::optional<Exact> gap = IfExact([&] { return *a.exact + *c.exact - Exact(2) * *b.exact; });
+    if (gap && *gap == Exact()) {
+      out.r = h.value / 2;
+      out.rExact = IfExact([&] { return *h.exact / Exact(2); });
+      MeasureStep step = Named("r", "h / 2");
+      Writer put{settings, h.exact.has_value()};
+      step.numbers = Bracketed(put(h), kProduct) + " / 2";
+      step.roundedNumbers = put.rounded;
+      End(step, {*out.r, out.rExact}, put.exact, settings);
+      out.steps.push_back(step);
+    }
+  }
+  return out;
+}
+
+}  // namespace model
