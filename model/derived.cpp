@@ -31,7 +31,8 @@ struct Value {
   std::optional<Exact> exact;
 };
 
-// A number put into a formula, with how tightly it holds together (Level).
+// A number put into a formula, with how tightly it holds together (Level). A fraction divided is
+// bracketed, "(5√3/2) / 2,5", which reads more plainly than the rule of precedence alone.
 struct Put {
   std::string text;
   int level;
@@ -124,6 +125,17 @@ void AngleEnd(MeasureStep& step, const std::string& letter, const Angle& angle,
   step.exactAngle = angle.exact;
   step.degrees = DegreesText(angle, s);
   if (!angle.exact) step.minutes = MinutesText(angle);
+}
+
+// R = b·d / (2·h) exactly. Where b, d and h are each a fraction or one root (q√r), as the formulas
+// make them, R² = b²·d² / (4·h²) is a fraction even where b and d hold different roots, which
+// p + q√r could not multiply: 3√2·√34 / 6 = √17.
+std::optional<Exact> ExactRadius(const Exact& b, const Exact& d, const Exact& h) {
+  const auto single = [](const Exact& x) { return x.IsRational() || x.rational() == Rational(); };
+  if (single(b) && single(d) && single(h)) {
+    return IfExact([&] { return SquareRoot(b * b * (d * d) / (Exact(4) * (h * h))); });
+  }
+  return IfExact([&] { return b * d / (Exact(2) * h); });
 }
 
 }  // namespace
@@ -232,7 +244,7 @@ std::optional<Derived> Derive(const Measures& measures, const ExactTerms& exact,
     out.alpha = minutes ? Exactly(*minutes) : Approximate(std::atan2(h.value, x) * 180 / kPi);
     MeasureStep step = Named("tg α", a.value < c.value ? "h / |x|" : "h / x");
     Writer put{settings, AllExact({&h, &xv})};
-    step.numbers = Bracketed(put(h), kProduct) + " / " + Bracketed(put(xv), kAtom);
+    step.numbers = Bracketed(put(h), kAtom) + " / " + Bracketed(put(xv), kAtom);
     step.roundedNumbers = put.rounded;
     End(step, {h.value / x, tangent}, put.exact, settings);
     AngleEnd(step, "α", out.alpha, settings);
@@ -256,9 +268,7 @@ std::optional<Derived> Derive(const Measures& measures, const ExactTerms& exact,
       Checked([&] { return runtime::Div(runtime::Mul(b.value, out.d), runtime::Mul(2, h.value)); });
   if (!R) return std::nullopt;
   out.R = *R;
-  if (b.exact && out.dExact && h.exact) {
-    out.RExact = IfExact([&] { return *b.exact * *out.dExact / (Exact(2) * *h.exact); });
-  }
+  if (b.exact && out.dExact && h.exact) out.RExact = ExactRadius(*b.exact, *out.dExact, *h.exact);
   {
     MeasureStep step = Named("R", "b·d / (2·h)");
     Writer put{settings, AllExact({&b, &dv, &h})};
@@ -277,7 +287,7 @@ std::optional<Derived> Derive(const Measures& measures, const ExactTerms& exact,
       out.rExact = IfExact([&] { return *h.exact / Exact(2); });
       MeasureStep step = Named("r", "h / 2");
       Writer put{settings, h.exact.has_value()};
-      step.numbers = Bracketed(put(h), kProduct) + " / 2";
+      step.numbers = Bracketed(put(h), kAtom) + " / 2";
       step.roundedNumbers = put.rounded;
       End(step, {*out.r, out.rExact}, put.exact, settings);
       out.steps.push_back(step);
