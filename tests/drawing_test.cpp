@@ -280,10 +280,18 @@ TEST(TrapezoidDrawing, AnyDouble) {
   const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
   const double max = std::numeric_limits<double>::max(), tiny = std::numeric_limits<double>::denorm_min();
   const model::Measures cases[] = {
-      {nan, 5, 2, 4, 20, 20},          {8, inf, 2, 4, 20, 20},    {8, 5, 2, -inf, 20, 20},
-      {max, max, max, max, 0, 0},      {max, 1, tiny, 1, 0, 0},   {8, 5, 2, tiny, 0, 0},
-      {tiny, tiny, tiny, tiny, 0, 0},  {max, max, 1, tiny, 0, 0}, {-0.0, 5, 2, 4, 0, 0},
+      {nan, 5, 2, 4, 20, 20},
+      {8, inf, 2, 4, 20, 20},
+      {8, 5, 2, -inf, 20, 20},
+      {max, max, max, max, 0, 0},
+      {max, 1, tiny, 1, 0, 0},
+      {8, 5, 2, tiny, 0, 0},
+      {tiny, tiny, tiny, tiny, 0, 0},
+      {max, max, 1, tiny, 0, 0},
+      {-0.0, 5, 2, 4, 0, 0},
       {1, 1e300, 1e-300, 1e300, 0, 0},
+      {2 * tiny, 5, tiny, 2 * tiny, 0, 0},
+      {max, max, max / 2, tiny, 0, 0},
   };
   for (const model::Measures& m : cases) {
     Picture p;

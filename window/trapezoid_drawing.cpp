@@ -58,16 +58,17 @@ struct Corners {
   double axis;
 };
 
-// The corners in pixels: the figure scaled into the box between the bands of lettering, with
-// its drawn height `drawn` (in model units), centred on the box.
-Corners Place(const Content& k, double drawn, const Box& box) {
-  const double width = std::max(k.a, k.c);
-  const double s = std::min((box.right - box.left) / width, (box.bottom - box.top) / drawn);
+// The corners in pixels: the figure scaled into the box between the bands of lettering and centred
+// on it, its drawn height `aspect` times its longer base. Measured in that base, so that no
+// number the solver can give (10⁻³⁰⁰, 10³⁰⁰) makes the scale overflow.
+Corners Place(const Content& k, double aspect, const Box& box) {
+  const double width = std::max(k.a, k.c), a = k.a / width, c = k.c / width;
+  const double s = std::min(box.right - box.left, (box.bottom - box.top) / aspect);
   const double middle = (box.left + box.right) / 2;
-  const double bottom = std::round((box.top + box.bottom) / 2 + drawn * s / 2);
-  const double top = bottom - std::max(1.0, std::round(drawn * s));
+  const double bottom = std::round((box.top + box.bottom) / 2 + aspect * s / 2);
+  const double top = bottom - std::max(1.0, std::round(aspect * s));
   const auto x = [&](double length, double side) { return std::round(middle + side * length * s / 2); };
-  Corners q{{x(k.a, -1), bottom}, {x(k.a, 1), bottom}, {x(k.c, 1), top}, {x(k.c, -1), top}, 0};
+  Corners q{{x(a, -1), bottom}, {x(a, 1), bottom}, {x(c, 1), top}, {x(c, -1), top}, 0};
   q.axis = std::floor((q.A.x + q.B.x) / 2) + 0.5;
   return q;
 }
@@ -206,7 +207,7 @@ struct Layout {
 };
 
 // One layout with `required` under the shape, and the optional measures where they leave room.
-Layout Lay(const Content& k, bool toScale, double drawn, const std::vector<std::string>& required) {
+Layout Lay(const Content& k, bool toScale, double aspect, const std::vector<std::string>& required) {
   Layout out;
   Picture& p = out.picture;
   double top = kMargin;
@@ -227,7 +228,7 @@ Layout Lay(const Content& k, bool toScale, double drawn, const std::vector<std::
   if (!extra.empty()) lines.push_back(extra);
   if (!extra.empty() && box().bottom - box().top < 40) lines.pop_back();
   const Box shapeBox = box();
-  const Corners q = Place(k, drawn, shapeBox);
+  const Corners q = Place(k, aspect, shapeBox);
   DrawLines(p, q);
   const std::vector<AngleMark> marks = DrawArcs(p, q);
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -317,7 +318,7 @@ Picture TrapezoidDrawing(const model::Measures& measures, const model::ExactTerm
 
   const double width = std::max(k.a, k.c), ratio = k.h / width;
   const bool toScale = ratio >= 1 / kMostAspect && ratio <= kMostAspect;
-  const double drawn = toScale ? k.h : width * (ratio < 1 ? 1 / kReadableAspect : kReadableAspect);
+  const double aspect = toScale ? ratio : ratio < 1 ? 1 / kReadableAspect : kReadableAspect;
   // A value with no room beside its line joins the measures under the shape, which leaves the
   // shape less room: a few rounds settle it.
   std::vector<std::string> displaced;
@@ -325,7 +326,7 @@ Picture TrapezoidDrawing(const model::Measures& measures, const model::ExactTerm
   for (int round = 0; round < 4; ++round) {
     std::vector<std::string> required = displaced;
     required.insert(required.end(), k.required.begin(), k.required.end());
-    layout = Lay(k, toScale, drawn, required);
+    layout = Lay(k, toScale, aspect, required);
     if (layout.displaced == displaced) break;
     displaced = layout.displaced;
   }
