@@ -70,8 +70,15 @@ bool AllExact(std::initializer_list<const Value*> values) {
 void End(MeasureStep& step, const Value& result, bool exactNumbers, const runtime::RegionalSettings& s) {
   const std::optional<Exact> exact = exactNumbers ? result.exact : std::nullopt;
   if (exact) step.exact = WriteExact(*exact, s).text;
-  const WrittenNumber decimal =
-      WriteNumber(exact && exact->IsRational() ? exact->ToDouble() : result.value, s);
+  // A fraction's decimal from the fraction; a root's from the doubles, as the boxes show it, unless
+  // they lost it.
+  double value = result.value;
+  if (exact && (exact->IsRational() || !std::isfinite(value))) value = exact->ToDouble();
+  if (!std::isfinite(value)) {
+    step.approximate = step.roundedNumbers;
+    return;
+  }
+  const WrittenNumber decimal = WriteNumber(value, s);
   step.decimal = decimal.text;
   step.approximate = step.roundedNumbers || (exact ? step.exact != decimal.text : decimal.rounded);
 }
@@ -164,10 +171,8 @@ std::string MeasureStep::Line() const {
     line += " = " + formula + (roundedNumbers ? " ≈ " : " = ") + numbers;
     if (!root.empty()) line += " = " + root;
   }
-  if (!decimal.empty()) {
-    line += exact.empty() ? "" : " = " + exact;
-    if (exact != decimal) line += (approximate ? " ≈ " : " = ") + decimal;
-  }
+  if (!exact.empty()) line += " = " + exact;
+  if (!decimal.empty() && exact != decimal) line += (approximate ? " ≈ " : " = ") + decimal;
   if (angle.empty()) return line;
   const std::string value = (exactAngle ? " = " + degrees : " ≈ " + degrees + " ≈ " + minutes);
   return angle == symbol ? line + value : line + ", " + angle + value;
@@ -225,9 +230,11 @@ std::optional<Derived> Derive(const Measures& measures, const ExactTerms& exact,
   // tg α = h / x at the larger base, x = |a − c| / 2.
   const double x = std::fabs(a.value - c.value) / 2;
   std::optional<Exact> xExact;
+  bool upsideDown = a.value < c.value;  // the larger base on top
   if (a.exact && c.exact) {
     xExact = IfExact([&] { return (*a.exact - *c.exact) / Exact(2); });
-    if (xExact && ExactSign(*xExact).value_or(1) < 0) xExact = -*xExact;
+    if (xExact) upsideDown = SignOf(0, xExact) < 0;
+    if (upsideDown && xExact) xExact = -*xExact;
   }
   const bool upright = xExact ? *xExact == Exact() : x == 0;
   if (upright) {
@@ -241,12 +248,14 @@ std::optional<Derived> Derive(const Measures& measures, const ExactTerms& exact,
     const std::optional<Exact> tangent =
         h.exact && xExact ? IfExact([&] { return *h.exact / *xExact; }) : std::nullopt;
     const std::optional<long long> minutes = tangent ? ExactMinutes(*tangent) : std::nullopt;
-    out.alpha = minutes ? Exactly(*minutes) : Approximate(std::atan2(h.value, x) * 180 / kPi);
-    MeasureStep step = Named("tg α", a.value < c.value ? "h / |x|" : "h / x");
+    // The exact tangent where there is one: the doubles of two close bases can lose x altogether.
+    const double degrees = (tangent ? std::atan(tangent->ToDouble()) : std::atan2(h.value, x)) * 180 / kPi;
+    out.alpha = minutes ? Exactly(*minutes) : Approximate(degrees);
+    MeasureStep step = Named("tg α", upsideDown ? "h / |x|" : "h / x");
     Writer put{settings, AllExact({&h, &xv})};
     step.numbers = Bracketed(put(h), kAtom) + " / " + Bracketed(put(xv), kAtom);
     step.roundedNumbers = put.rounded;
-    End(step, {h.value / x, tangent}, put.exact, settings);
+    End(step, {x > 0 ? h.value / x : std::nan(""), tangent}, put.exact, settings);
     AngleEnd(step, "α", out.alpha, settings);
     out.steps.push_back(step);
   }

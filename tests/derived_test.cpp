@@ -233,6 +233,19 @@ TEST(Shape, AnyDoubleIsSafe) {
     }
     EXPECT_EQ(shape.kind == model::ShapeKind::Undefined, !std::isfinite(m[0]) || !std::isfinite(m[2]));
   }
+  // c = 10¹⁶ − 2√5 is a as a double: the doubles' x is 0 where the exact one is √5.
+  const std::int64_t big = 10'000'000'000'000'000;
+  model::ExactTerms exact;
+  exact[model::A] = model::Exact(big);
+  exact[model::C] = model::Exact::Of(big, -2, 5);
+  exact[model::H] = model::Exact(1);
+  exact[model::B] = model::Exact::Of(0, 1, 6);
+  const model::Measures close = {1e16, std::sqrt(6.0), 1e16, 1, 0, 0};
+  std::optional<model::Derived> d;
+  ASSERT_NO_THROW(d = model::Derive(close, exact, kBg));
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->steps[2].Line(), "tg α = h / x = 1 / √5 = √5/5 ≈ 0,4472136, α ≈ 24,09° ≈ 24°06′");
+
   EXPECT_EQ(model::ExactSign(model::Exact::Of(8, -2, 21)), -1);  // 8 − 2√21 ≈ −1,17
   EXPECT_EQ(model::ExactSign(model::Exact::Of(5, -1, 21)), 1);   // 5 − √21 ≈ 0,42
 }
