@@ -107,10 +107,6 @@ std::vector<AngleMark> DrawArcs(Picture& p, const Corners& q) {
   return {{left, unit(leftStart + angle / 2)}, {right, unit(rightStart + angle / 2)}};
 }
 
-}  // namespace
-
-namespace {
-
 // Lines of `items` side by side, kApart between them, each line no wider than the picture.
 std::vector<std::string> Flow(const std::vector<std::string>& items, double px) {
   const double width = kW - 2 * kMargin;
@@ -151,8 +147,8 @@ void PlaceLetters(Picture& p, const Corners& q) {
 
 // The values beside their lines. A value with no room there leaves its letter alone beside the line
 // and joins the measures under the shape (`displaced`).
-void Place(Picture& p, const std::string& text, Anchor anchor, const std::vector<Point>& places,
-           std::vector<std::string>& displaced) {
+void PlaceValue(Picture& p, const std::string& text, Anchor anchor, const std::vector<Point>& places,
+                std::vector<std::string>& displaced) {
   if (PlaceAt(p, {text, {}, anchor, kPx}, places)) return;
   displaced.push_back(text);
   PlaceAt(p, {text.substr(0, 1), {}, anchor, kPx}, places);
@@ -162,15 +158,15 @@ void Place(Picture& p, const std::string& text, Anchor anchor, const std::vector
 // it no other room.
 void PlaceLeg(Picture& p, const Corners& q, const Content& k, std::vector<std::string>& displaced) {
   const double height = glyphs::Height(kPx), middle = (q.A.y + q.D.y) / 2;
-  Place(p, k.bLabel, Anchor::Right,
-        Along({std::min(q.A.x, q.D.x) - 3, middle - height / 2}, {0, 1}, 2, (q.A.y - q.D.y) / 2, true),
-        displaced);
+  PlaceValue(p, k.bLabel, Anchor::Right,
+             Along({std::min(q.A.x, q.D.x) - 3, middle - height / 2}, {0, 1}, 2, (q.A.y - q.D.y) / 2, true),
+             displaced);
 }
 
 void PlaceValues(Picture& p, const Corners& q, const Content& k, std::vector<std::string>& displaced) {
   const double height = glyphs::Height(kPx), middle = (q.A.y + q.D.y) / 2;
   const auto place = [&](const std::string& text, Anchor anchor, const std::vector<Point>& places) {
-    Place(p, text, anchor, places, displaced);
+    PlaceValue(p, text, anchor, places, displaced);
   };
   // Off the axis of symmetry, on the right half of each base.
   place(k.aLabel, Anchor::Centre, Along({(q.axis + q.B.x) / 2, q.A.y + 3}, {1, 0}, 2, 90, true));
@@ -243,6 +239,15 @@ Layout Lay(const Content& k, bool toScale, double aspect, const std::vector<std:
   return out;
 }
 
+// "4,3300" as "4,33", "2,000" as "2".
+std::string WithoutTrailingZeros(std::string number, const runtime::RegionalSettings& s) {
+  const std::size_t point = number.rfind(s.decimalSymbol);
+  if (point == std::string::npos) return number;
+  number.erase(std::max(number.find_last_not_of('0') + 1, point));
+  if (number.size() == point + s.decimalSymbol.size()) number.erase(point);
+  return number;
+}
+
 std::string AngleText(const char* letter, const model::Angle& angle, const runtime::RegionalSettings& s) {
   return std::string(letter) + (angle.exact ? " = " : " ≈ ") + model::DegreesText(angle, s);
 }
@@ -280,15 +285,7 @@ std::string ValueText(const std::string& letter, double value, double budget, do
   // Three significant digits need 2 − e decimals for a value of the order 10^e.
   const int fewest = std::clamp(2 - static_cast<int>(std::floor(std::log10(magnitude))), 0, model::kDecimals);
   for (int places = model::kDecimals - 1; places >= fewest; --places) {
-    std::string number = runtime::FormatNumber(value, places, plain);
-    if (places > 0) {
-      number.erase(number.find_last_not_of('0') + 1);
-      if (number.size() >= plain.decimalSymbol.size() &&
-          number.compare(number.size() - plain.decimalSymbol.size(), std::string::npos,
-                         plain.decimalSymbol) == 0) {
-        number.erase(number.size() - plain.decimalSymbol.size());
-      }
-    }
+    const std::string number = WithoutTrailingZeros(runtime::FormatNumber(value, places, plain), plain);
     text = label(number, number != full.text || full.rounded);
     if (glyphs::TextWidth(text, px) <= budget) break;
   }
