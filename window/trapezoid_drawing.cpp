@@ -79,7 +79,8 @@ void DrawLines(Picture& p, const Corners& q) {
   }
   const Point H{q.D.x + 0.5, q.A.y};
   p.lines.push_back({{H.x, q.D.y}, H, Dash::Dashed});
-  p.lines.push_back({{q.axis, q.D.y - 4}, {q.axis, q.A.y + 4}, Dash::Dashed});
+  // Past AB only: the value of c stands over the middle of DC.
+  p.lines.push_back({{q.axis, q.D.y}, {q.axis, q.A.y + 4}, Dash::Dashed});
   if (q.D.x < q.A.x) p.lines.push_back({{q.D.x, q.A.y}, q.A, Dash::Dashed});  // AB carried on to H
   const double room = q.D.x < q.A.x ? q.A.x - q.D.x : q.axis - H.x;
   const double size = std::clamp(std::min(6.0, room - 2), 3.0, 6.0);
@@ -168,9 +169,9 @@ void PlaceValues(Picture& p, const Corners& q, const Content& k, std::vector<std
   const auto place = [&](const std::string& text, Anchor anchor, const std::vector<Point>& places) {
     PlaceValue(p, text, anchor, places, displaced);
   };
-  // Off the axis of symmetry, on the right half of each base.
+  // a off the axis, on the right half of AB; c over the middle of DC.
   place(k.aLabel, Anchor::Centre, Along({(q.axis + q.B.x) / 2, q.A.y + 3}, {1, 0}, 2, 90, true));
-  place(k.cLabel, Anchor::Centre, Along({(q.axis + q.C.x) / 2, q.D.y - 3 - height}, {1, 0}, 2, 90, true));
+  place(k.cLabel, Anchor::Centre, Along({q.axis, q.D.y - 3 - height}, {1, 0}, 2, 90, true));
   PlaceAt(p, {"b", {}, Anchor::Left, kPx},
           Along({std::max(q.B.x, q.C.x) + 3, middle - height / 2}, {0, 1}, 2, (q.A.y - q.D.y) / 2, true));
   // Beside DH, within its height: on the side of the axis, else on the side of the leg.
