@@ -178,131 +178,155 @@ std::string MeasureStep::Line() const {
   return angle == symbol ? line + value : line + ", " + angle + value;
 }
 
-std::optional<Derived> Derive(const Measures& measures, const ExactTerms& exact,
-                              const runtime::RegionalSettings& settings) {
-  const Shape shape = Classify(measures, exact);
-  if (shape.kind != ShapeKind::Trapezoid && shape.kind != ShapeKind::Triangle &&
-      shape.kind != ShapeKind::Rectangle) {
-    return std::nullopt;
-  }
-  const Value a{measures[A], exact[A]}, b{measures[B], exact[B]}, c{measures[C], exact[C]},
-      h{measures[H], exact[H]};
+namespace {
+
+// The figure's four measures, the settings to write numbers with, and what is worked out so far.
+struct Work {
+  Value a, b, c, h;
+  const runtime::RegionalSettings& settings;
   Derived out;
+};
 
-  // m = (a + c) / 2
-  const std::optional<double> m = Checked([&] { return runtime::Div(runtime::Add(a.value, c.value), 2); });
-  if (!m) return std::nullopt;
-  out.m = *m;
-  out.mExact = a.exact && c.exact ? IfExact([&] { return (*a.exact + *c.exact) / Exact(2); }) : std::nullopt;
-  const Value mv{out.m, out.mExact};
-  {
-    MeasureStep step = Named("m", "(a + c) / 2");
-    Writer put{settings, AllExact({&a, &c})};
-    step.numbers = "(" + Bracketed(put(a), kSum) + " + " + Bracketed(put(c), kProduct) + ") / 2";
-    step.roundedNumbers = put.rounded;
-    End(step, mv, put.exact, settings);
-    out.steps.push_back(step);
-  }
+// m = (a + c) / 2; false where it leaves the range of a double.
+bool Midline(Work& w) {
+  const std::optional<double> m =
+      Checked([&] { return runtime::Div(runtime::Add(w.a.value, w.c.value), 2); });
+  if (!m) return false;
+  w.out.m = *m;
+  if (w.a.exact && w.c.exact) w.out.mExact = IfExact([&] { return (*w.a.exact + *w.c.exact) / Exact(2); });
+  MeasureStep step = Named("m", "(a + c) / 2");
+  Writer put{w.settings, AllExact({&w.a, &w.c})};
+  step.numbers = "(" + Bracketed(put(w.a), kSum) + " + " + Bracketed(put(w.c), kProduct) + ") / 2";
+  step.roundedNumbers = put.rounded;
+  End(step, {w.out.m, w.out.mExact}, put.exact, w.settings);
+  w.out.steps.push_back(step);
+  return true;
+}
 
-  // d = √(h² + m²): from A to C the diagonal runs m across and h up.
-  const std::optional<double> d = Checked(
-      [&] { return runtime::Sqr(runtime::Add(runtime::Mul(h.value, h.value), runtime::Mul(out.m, out.m))); });
-  if (!d) return std::nullopt;
-  out.d = *d;
+// d = √(h² + m²): from A to C the diagonal runs m across and h up.
+bool Diagonal(Work& w) {
+  const Value m{w.out.m, w.out.mExact};
+  const std::optional<double> d = Checked([&] {
+    return runtime::Sqr(runtime::Add(runtime::Mul(w.h.value, w.h.value), runtime::Mul(m.value, m.value)));
+  });
+  if (!d) return false;
+  w.out.d = *d;
   std::optional<Exact> square;
-  if (h.exact && out.mExact)
-    square = IfExact([&] { return *h.exact * *h.exact + *out.mExact * *out.mExact; });
-  if (square) out.dExact = IfExact([&] { return SquareRoot(*square); });
-  const Value dv{out.d, out.dExact};
-  {
-    MeasureStep step = Named("d", "√(h² + m²)");
-    Writer put{settings, AllExact({&h, &mv})};
-    step.numbers = "√(" + Bracketed(put(h), kAtom) + "² + " + Bracketed(put(mv), kAtom) + "²)";
-    step.roundedNumbers = put.rounded;
-    if (put.exact && square) {
-      const std::string root = "√" + Bracketed(Writer{settings, true}({0, square}), kAtom);
-      if (!out.dExact || root != WriteExact(*out.dExact, settings).text) step.root = root;
-    }
-    End(step, dv, put.exact, settings);
-    out.steps.push_back(step);
+  if (w.h.exact && m.exact) square = IfExact([&] { return *w.h.exact * *w.h.exact + *m.exact * *m.exact; });
+  if (square) w.out.dExact = IfExact([&] { return SquareRoot(*square); });
+  MeasureStep step = Named("d", "√(h² + m²)");
+  Writer put{w.settings, AllExact({&w.h, &m})};
+  step.numbers = "√(" + Bracketed(put(w.h), kAtom) + "² + " + Bracketed(put(m), kAtom) + "²)";
+  step.roundedNumbers = put.rounded;
+  if (put.exact && square) {
+    const std::string root = "√" + Bracketed(Writer{w.settings, true}({0, square}), kAtom);
+    if (!w.out.dExact || root != WriteExact(*w.out.dExact, w.settings).text) step.root = root;
   }
+  End(step, {w.out.d, w.out.dExact}, put.exact, w.settings);
+  w.out.steps.push_back(step);
+  return true;
+}
 
-  // tg α = h / x at the larger base, x = |a − c| / 2.
-  const double x = std::fabs(a.value - c.value) / 2;
+// tg α = h / x at the larger base, x = |a − c| / 2; α = 90° where x = 0.
+void Alpha(Work& w) {
+  const double x = std::fabs(w.a.value - w.c.value) / 2;
   std::optional<Exact> xExact;
-  bool upsideDown = a.value < c.value;  // the larger base on top
-  if (a.exact && c.exact) {
-    xExact = IfExact([&] { return (*a.exact - *c.exact) / Exact(2); });
+  bool upsideDown = w.a.value < w.c.value;  // the larger base on top
+  if (w.a.exact && w.c.exact) {
+    xExact = IfExact([&] { return (*w.a.exact - *w.c.exact) / Exact(2); });
     if (xExact) upsideDown = SignOf(0, xExact) < 0;
     if (upsideDown && xExact) xExact = -*xExact;
   }
-  const bool upright = xExact ? *xExact == Exact() : x == 0;
-  if (upright) {
-    out.alpha = Exactly(90 * 60);
+  if (xExact ? *xExact == Exact() : x == 0) {
+    w.out.alpha = Exactly(90 * 60);
     MeasureStep step = Named("x", "");
     step.decimal = step.exact = "0";
-    AngleEnd(step, "α", out.alpha, settings);
-    out.steps.push_back(step);
-  } else {
-    const Value xv{x, xExact};
-    const std::optional<Exact> tangent =
-        h.exact && xExact ? IfExact([&] { return *h.exact / *xExact; }) : std::nullopt;
-    const std::optional<long long> minutes = tangent ? ExactMinutes(*tangent) : std::nullopt;
-    // The exact tangent where there is one: the doubles of two close bases can lose x altogether.
-    const double degrees = (tangent ? std::atan(tangent->ToDouble()) : std::atan2(h.value, x)) * 180 / kPi;
-    out.alpha = minutes ? Exactly(*minutes) : Approximate(degrees);
-    MeasureStep step = Named("tg α", upsideDown ? "h / |x|" : "h / x");
-    Writer put{settings, AllExact({&h, &xv})};
-    step.numbers = Bracketed(put(h), kAtom) + " / " + Bracketed(put(xv), kAtom);
-    step.roundedNumbers = put.rounded;
-    End(step, {x > 0 ? h.value / x : std::nan(""), tangent}, put.exact, settings);
-    AngleEnd(step, "α", out.alpha, settings);
-    out.steps.push_back(step);
+    AngleEnd(step, "α", w.out.alpha, w.settings);
+    w.out.steps.push_back(step);
+    return;
   }
+  const Value xv{x, xExact};
+  const std::optional<Exact> tangent =
+      w.h.exact && xExact ? IfExact([&] { return *w.h.exact / *xExact; }) : std::nullopt;
+  const std::optional<long long> minutes = tangent ? ExactMinutes(*tangent) : std::nullopt;
+  // The exact tangent where there is one: the doubles of two close bases can lose x altogether.
+  const double degrees = (tangent ? std::atan(tangent->ToDouble()) : std::atan2(w.h.value, x)) * 180 / kPi;
+  w.out.alpha = minutes ? Exactly(*minutes) : Approximate(degrees);
+  MeasureStep step = Named("tg α", upsideDown ? "h / |x|" : "h / x");
+  Writer put{w.settings, AllExact({&w.h, &xv})};
+  step.numbers = Bracketed(put(w.h), kAtom) + " / " + Bracketed(put(xv), kAtom);
+  step.roundedNumbers = put.rounded;
+  End(step, {x > 0 ? w.h.value / x : std::nan(""), tangent}, put.exact, w.settings);
+  AngleEnd(step, "α", w.out.alpha, w.settings);
+  w.out.steps.push_back(step);
+}
 
-  // β = 180° − α, in minutes so that the two add up to 180° as written.
-  out.beta = out.alpha.exact ? Exactly(180 * 60 - out.alpha.minutes)
-                             : Angle{180 - out.alpha.degrees, 180 * 60 - out.alpha.minutes, false};
-  {
-    MeasureStep step = Named("β", "180° − α");
-    step.numbers = "180° − " + DegreesText(out.alpha, settings);
-    step.roundedNumbers = !out.alpha.exact;
-    AngleEnd(step, "β", out.beta, settings);
-    out.steps.push_back(step);
-  }
+// β = 180° − α, in minutes so that the two add up to 180° as written.
+void Beta(Work& w) {
+  const Angle& alpha = w.out.alpha;
+  w.out.beta = alpha.exact ? Exactly(180 * 60 - alpha.minutes)
+                           : Angle{180 - alpha.degrees, 180 * 60 - alpha.minutes, false};
+  MeasureStep step = Named("β", "180° − α");
+  step.numbers = "180° − " + DegreesText(alpha, w.settings);
+  step.roundedNumbers = !alpha.exact;
+  AngleEnd(step, "β", w.out.beta, w.settings);
+  w.out.steps.push_back(step);
+}
 
-  // R = b·d / (2·h): the circle through A, B and C, whose side AC = d faces the angle α at B,
-  // and sin α = h / b.
+// R = b·d / (2·h): the circle through A, B and C, whose side AC = d faces the angle α at B,
+// and sin α = h / b. False where R leaves the range of a double.
+bool Circumradius(Work& w) {
+  const Value d{w.out.d, w.out.dExact};
   const std::optional<double> R =
-      Checked([&] { return runtime::Div(runtime::Mul(b.value, out.d), runtime::Mul(2, h.value)); });
-  if (!R) return std::nullopt;
-  out.R = *R;
-  if (b.exact && out.dExact && h.exact) out.RExact = ExactRadius(*b.exact, *out.dExact, *h.exact);
-  {
-    MeasureStep step = Named("R", "b·d / (2·h)");
-    Writer put{settings, AllExact({&b, &dv, &h})};
-    step.numbers = Bracketed(put(b), kProduct) + "·" + Bracketed(put(dv), kAtom) + " / (2·" +
-                   Bracketed(put(h), kAtom) + ")";
-    step.roundedNumbers = put.rounded;
-    End(step, {out.R, out.RExact}, put.exact, settings);
-    out.steps.push_back(step);
-  }
+      Checked([&] { return runtime::Div(runtime::Mul(w.b.value, d.value), runtime::Mul(2, w.h.value)); });
+  if (!R) return false;
+  w.out.R = *R;
+  if (w.b.exact && d.exact && w.h.exact) w.out.RExact = ExactRadius(*w.b.exact, *d.exact, *w.h.exact);
+  MeasureStep step = Named("R", "b·d / (2·h)");
+  Writer put{w.settings, AllExact({&w.b, &d, &w.h})};
+  step.numbers = Bracketed(put(w.b), kProduct) + "·" + Bracketed(put(d), kAtom) + " / (2·" +
+                 Bracketed(put(w.h), kAtom) + ")";
+  step.roundedNumbers = put.rounded;
+  End(step, {w.out.R, w.out.RExact}, put.exact, w.settings);
+  w.out.steps.push_back(step);
+  return true;
+}
 
-  // r = h / 2 where a + c = 2·b, which only exact arithmetic can tell.
-  if (a.exact && b.exact && c.exact) {
-    const std::optional<Exact> gap = IfExact([&] { return *a.exact + *c.exact - Exact(2) * *b.exact; });
-    if (gap && *gap == Exact()) {
-      out.r = h.value / 2;
-      out.rExact = IfExact([&] { return *h.exact / Exact(2); });
-      MeasureStep step = Named("r", "h / 2");
-      Writer put{settings, h.exact.has_value()};
-      step.numbers = Bracketed(put(h), kAtom) + " / 2";
-      step.roundedNumbers = put.rounded;
-      End(step, {*out.r, out.rExact}, put.exact, settings);
-      out.steps.push_back(step);
-    }
+// r = h / 2 where a + c = 2·b, which only exact arithmetic can tell.
+void Inradius(Work& w) {
+  if (!w.a.exact || !w.b.exact || !w.c.exact) return;
+  const std::optional<Exact> gap = IfExact([&] { return *w.a.exact + *w.c.exact - Exact(2) * *w.b.exact; });
+  if (!gap || *gap != Exact()) return;
+  w.out.r = w.h.value / 2;
+  if (w.h.exact) w.out.rExact = IfExact([&] { return *w.h.exact / Exact(2); });
+  MeasureStep step = Named("r", "h / 2");
+  Writer put{w.settings, w.h.exact.has_value()};
+  step.numbers = Bracketed(put(w.h), kAtom) + " / 2";
+  step.roundedNumbers = put.rounded;
+  End(step, {*w.out.r, w.out.rExact}, put.exact, w.settings);
+  w.out.steps.push_back(step);
+}
+
+}  // namespace
+
+std::optional<Derived> Derive(const Measures& measures, const ExactTerms& exact,
+                              const runtime::RegionalSettings& settings) {
+  const ShapeKind kind = Classify(measures, exact).kind;
+  if (kind != ShapeKind::Trapezoid && kind != ShapeKind::Triangle && kind != ShapeKind::Rectangle) {
+    return std::nullopt;
   }
-  return out;
+  Work w{{measures[A], exact[A]},
+         {measures[B], exact[B]},
+         {measures[C], exact[C]},
+         {measures[H], exact[H]},
+         settings,
+         {}};
+  if (!Midline(w) || !Diagonal(w)) return std::nullopt;
+  Alpha(w);
+  Beta(w);
+  if (!Circumradius(w)) return std::nullopt;
+  Inradius(w);
+  return w.out;
 }
 
 }  // namespace model

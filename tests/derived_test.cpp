@@ -134,6 +134,10 @@ TEST(Derived, InscribedCircleOnlyWhereExactArithmeticSaysSo) {
       {0, {"8", "5", "3"}, ""},
       // b = 0,3 and a + c = 0,6 exactly; h = √0,05.
       {0, {"0.5", "0.3", "0.1"}, "r = h / 2 = (√5/10) / 2 = √5/20 ≈ 0,1118034"},
+      // b² overflows the exact integers, so h has no exact form; a, b and c still decide.
+      {0,
+       {"30000000000", "20000000000", "10000000000"},
+       "r = h / 2 = 17320508075,688774 / 2 = 8660254037,844387"},
       // a + c = 2·b + 10⁻⁷: no circle, however close.
       {0, {"8.0000001", "5", "2"}, ""},
   };
