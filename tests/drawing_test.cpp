@@ -15,6 +15,7 @@
 #include "runtime/val.h"
 #include "settings.h"
 #include "window/glyphs.h"
+#include "window/print_scale.h"
 #include "window/shape_words.h"
 #include "window/svg.h"
 #include "window/trapezoid_drawing.h"
@@ -370,6 +371,32 @@ TEST(ShapeWords, OneSentenceForEachFigure) {
     EXPECT_EQ(panel::ShapeSentence(model::Classify(s.measures, s.exact), s.measures, s.exact, kBg),
               c.sentence);
   }
+}
+
+// ---- on paper ----
+
+TEST(PrintScale, TrueSizeWhereItFitsElseTheLargestThatDoes) {
+  struct Case {
+    double width, height;
+    double denominator;
+    const char* text;
+  };
+  const Case cases[] = {
+      {21, 8, 2, "М 1:2"},        {9, 8, 1, "М 1:1"},
+      {19, 27.7, 1, "М 1:1"},     {19.5, 8, 2, "М 1:2"},
+      {30, 60, 5, "М 1:5"},       {100, 50, 10, "М 1:10"},
+      {8, 400, 20, "М 1:20"},     {1e20, 1, 1e19, "М 1:1·10¹⁹"},
+      {0.001, 0.001, 1, "М 1:1"},
+  };
+  for (const Case& c : cases) {
+    const std::optional<panel::PrintScale> scale = panel::PrintScaleFor(c.width, c.height, kBg);
+    ASSERT_TRUE(scale) << c.width;
+    EXPECT_EQ(scale->denominator, c.denominator) << c.width << " × " << c.height;
+    EXPECT_EQ(scale->text, c.text);
+  }
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double size : {0.0, -1.0, inf, std::nan("")}) EXPECT_FALSE(panel::PrintScaleFor(size, 1, kBg));
+  EXPECT_TRUE(panel::PrintScaleFor(std::numeric_limits<double>::max(), 1, kBg));
 }
 
 // ---- SVG ----
