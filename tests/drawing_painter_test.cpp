@@ -33,10 +33,10 @@ class DrawingPainterTest : public QObject {
   }
 
  private slots:
-  // The design's drawing: AB two pixels thick on rows 155 and 156, DH on column 54, the axis on
+  // The default drawing: AB two pixels thick on rows 155 and 156, DH on column 54, the axis on
   // column 92 drawn from row 11 for three pixels, then three left out; the letter D at (44, 4).
-  void designDrawing() {
-    const QImage image = Painted(panel::DesignDrawing());
+  void defaultDrawing() {
+    const QImage image = Painted(panel::DefaultDrawing());
     QVERIFY(Paper(image, 0, 0) && Paper(image, 182, 196));
     QVERIFY(Ink(image, 100, 155) && Ink(image, 100, 156));
     QVERIFY(Paper(image, 100, 153) && Paper(image, 100, 158));

@@ -1,4 +1,4 @@
-// The picture as data: the design's drawing against the one tools/make_images.py drew, the drawing
+// The picture as data: the default drawing against the one tools/make_images.py drew, the drawing
 // of computed trapezoids (corners, scale, aspect, labels clear of each other, of the lines and of
 // the picture's edge), the words where there is no trapezoid, and the SVG written from the data.
 #include "window/drawing.h"
@@ -55,7 +55,7 @@ bool HasLabel(const Picture& p, const std::string& text) {
   return false;
 }
 
-// ---- the design's drawing ----
+// ---- the default drawing ----
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path);
@@ -67,11 +67,11 @@ std::string ReadFile(const std::string& path) {
 // Every line and letter of the picture that tools/make_images.py drew, at the same place: the
 // outline's four sides (a polygon there) as thick lines, and each other element of its SVG as
 // written from the data.
-TEST(DesignDrawing, MatchesTheDrawnPicture) {
+TEST(DefaultDrawing, MatchesTheDrawnPicture) {
   const std::string drawn = ReadFile(TRAPEZOID_IMAGES "/trapezoid.svg");
   ASSERT_FALSE(drawn.empty());
-  const Picture design = panel::DesignDrawing();
-  const std::string written = panel::WriteSvg(design);
+  const Picture drawing = panel::DefaultDrawing();
+  const std::string written = panel::WriteSvg(drawing);
 
   std::smatch outline;
   ASSERT_TRUE(
@@ -81,7 +81,7 @@ TEST(DesignDrawing, MatchesTheDrawnPicture) {
   for (double x, y; points >> x && points.ignore(1) && points >> y;) corners.push_back({x, y});
   ASSERT_EQ(corners.size(), 4u);
   int thick = 0;
-  for (const Line& l : design.lines) {
+  for (const Line& l : drawing.lines) {
     if (l.weight != panel::Weight::Thick) continue;
     ++thick;
     bool side = false;
@@ -102,7 +102,7 @@ TEST(DesignDrawing, MatchesTheDrawnPicture) {
     EXPECT_NE(written.find(line + "\n"), std::string::npos) << line;
   }
   EXPECT_EQ(elements, 15);  // 3 lines, 12 letterings
-  EXPECT_EQ(design.lines.size() + design.labels.size(), 4u + 15u);
+  EXPECT_EQ(drawing.lines.size() + drawing.labels.size(), 4u + 15u);
 }
 
 // python3-pil measures whole texts of the face at 2048 px without kerning (Layout.BASIC):

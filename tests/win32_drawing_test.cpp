@@ -48,9 +48,9 @@ class Canvas {
 
 // AB two pixels thick on rows 155 and 156, DH on column 54, the axis on column 92 drawn from row 11
 // for three pixels, then three left out; the letter D at (44, 4).
-TEST(Win32Drawing, DesignDrawingAt96Dpi) {
+TEST(Win32Drawing, DefaultDrawingAt96Dpi) {
   Canvas canvas(183, 197);
-  win32::PaintDrawing(canvas.dc(), panel::DesignDrawing(), {0, 0}, 96);
+  win32::PaintDrawing(canvas.dc(), panel::DefaultDrawing(), {0, 0}, 96);
   EXPECT_TRUE(canvas.Paper(0, 0) && canvas.Paper(182, 196));
   EXPECT_TRUE(canvas.Ink(100, 155) && canvas.Ink(100, 156));
   EXPECT_TRUE(canvas.Paper(100, 153) && canvas.Paper(100, 158));
@@ -64,9 +64,9 @@ TEST(Win32Drawing, DesignDrawingAt96Dpi) {
 }
 
 // Each pixel of the picture is two by two: DH on columns 108 and 109, the axis's dashes six long.
-TEST(Win32Drawing, DesignDrawingAt192Dpi) {
+TEST(Win32Drawing, DefaultDrawingAt192Dpi) {
   Canvas canvas(366, 394);
-  win32::PaintDrawing(canvas.dc(), panel::DesignDrawing(), {0, 0}, 192);
+  win32::PaintDrawing(canvas.dc(), panel::DefaultDrawing(), {0, 0}, 192);
   EXPECT_TRUE(canvas.Paper(365, 393));
   EXPECT_TRUE(canvas.Ink(108, 180) && canvas.Ink(109, 180));
   EXPECT_TRUE(canvas.Paper(106, 180) && canvas.Paper(111, 180));

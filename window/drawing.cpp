@@ -42,7 +42,7 @@ Box Label::Bounds() const {
   return {left, at.y, left + Width(), at.y + glyphs::Height(size)};
 }
 
-Picture DesignDrawing() {
+Picture DefaultDrawing() {
   const Point A{15, 156}, B{170, 156}, C{131, 24}, D{54, 24};
   Picture p;
   for (const auto& [from, to] : {std::pair{A, B}, {D, C}, {A, D}, {B, C}}) {

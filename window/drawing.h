@@ -76,6 +76,6 @@ struct Picture {
 
 // The drawing the window shows before any calculation: trapezoid ABCD with its letters and the
 // names of its measures, as tools/make_images.py has always drawn it.
-Picture DesignDrawing();
+Picture DefaultDrawing();
 
 }  // namespace panel
