@@ -1,0 +1,22 @@
+// The sentence that says a computed figure is no trapezoid, and the other words of the measures
+// that follow the six: the picture, the working and the solution all take them from here.
+#pragma once
+
+#include <string>
+
+#include "model/exact_solver.h"
+#include "model/shape.h"
+#include "model/solver.h"
+#include "runtime/regional_settings.h"
+
+namespace panel {
+
+// The heading of the new measures in the working and the solution.
+inline constexpr char kMoreMeasures[] = "Още елементи на трапеца:";
+
+// «Няма такъв трапец: c = −2 < 0», «Няма такъв трапец: c = 0 и фигурата е равнобедрен
+// триъгълник», ...; empty for a trapezoid. The number is written as the working writes it.
+std::string ShapeSentence(const model::Shape& shape, const model::Measures& measures,
+                          const model::ExactTerms& exact, const runtime::RegionalSettings& settings);
+
+}  // namespace panel
