@@ -24,8 +24,9 @@ void PressAndDraw(benchmark::State& state) {
   for (auto _ : state) {
     const panel::Outcome outcome = panel::Press(index, rows, settings);
     const model::Measures read = *model::ReadGiven(rows, settings);
-    const model::Measures measures = model::Solve(index, read);
-    const model::ExactTerms exact = model::SolveExactly(index, read);
+    const model::Run run = model::Solve(index, read);
+    const model::Measures measures = run.measures();
+    const model::ExactTerms& exact = run.exact;
     const auto more = model::Derive(measures, exact, settings);
     const std::string svg = panel::WriteSvg(panel::TrapezoidDrawing(measures, exact, settings));
     benchmark::DoNotOptimize(outcome);

@@ -40,7 +40,8 @@ Solved Solve(int index, const std::array<const char*, 3>& given) {
   for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
     read[q] = runtime::Val(given[k++], runtime::CSettings());
   }
-  return {model::Solve(index, read), model::SolveExactly(index, read)};
+  const model::Run run = model::Solve(index, read);
+  return {run.measures(), run.exact};
 }
 
 Picture Drawing(int index, const std::array<const char*, 3>& given) {

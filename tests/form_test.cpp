@@ -8,6 +8,7 @@
 
 #include "settings.h"
 #include "window/describe.h"
+#include "window/drawing.h"
 #include "window/texts.h"
 
 namespace {
@@ -48,6 +49,7 @@ void ExpectNoWorking(const State& s) {
   }
   EXPECT_EQ(s.solution, "");
   EXPECT_EQ(s.copy, "");
+  EXPECT_EQ(s.picture, panel::DefaultDrawing());
 }
 
 State Typed(State s, const Six& texts) {
@@ -192,6 +194,134 @@ TEST(Form, ClearEmptiesTheBoxesOnly) {
   ExpectGiven(cleared, kGivenRows[9]);
   ExpectNoWorking(cleared);
   EXPECT_EQ(panel::Command1_Click(cleared, 0, kC), cleared);
+}
+
+State Pressed(int index, const Six& given) {
+  Six six = given;
+  six.resize(6);
+  return panel::Command1_Click(Typed(panel::List1_Click(panel::Form_Load(), index), six), 0, kC);
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// After a calculation Picture1 shows the computed trapezoid: AB = a at the bottom, DC = c on top,
+// their lengths and the height in the proportions of the measures (to a pixel of rounding).
+TEST(Form, ACalculationDrawsItsTrapezoidToScale) {
+  struct Case {
+    int index;
+    Six given;
+    double a, c, h;
+  } cases[] = {
+      {0, {"8", "5", "2"}, 8, 2, 4},
+      {2, {"21", "", "9", "8"}, 21, 9, 8},
+      {2, {"10", "", "6", "4"}, 10, 6, 4},
+      {3, {"", "5", "3", "4"}, 9, 3, 4},  // x = 3, a = c + 2·x
+  };
+  for (const Case& c : cases) {
+    const State s = Pressed(c.index, c.given);
+    ASSERT_NE(s.picture, panel::DefaultDrawing()) << c.index;
+    ASSERT_GE(s.picture.lines.size(), 4u);
+    const panel::Line ab = s.picture.lines[0], dc = s.picture.lines[1];
+    EXPECT_EQ(ab.from.y, ab.to.y);  // both bases horizontal, AB below DC
+    EXPECT_EQ(dc.from.y, dc.to.y);
+    EXPECT_GT(ab.from.y, dc.from.y);
+    const double width = ab.to.x - ab.from.x;
+    EXPECT_NEAR((dc.to.x - dc.from.x) / width, c.c / c.a, 2 / width) << c.index;
+    EXPECT_NEAR((ab.from.y - dc.from.y) / width, c.h / c.a, 2 / width) << c.index;
+    EXPECT_TRUE(Has(s.picture.description, "a = " + std::string(c.given[0][0] ? c.given[0] : "9")));
+  }
+}
+
+// The measures a textbook asks for next: in the working under their own heading, in the answer
+// after the six, in the copy and in the picture's description. Bases 9 and 21 with height 8 give
+// R = 10,625; bases 10 and 6 with height 4 give the midline 8; a = 8, b = 5, c = 2 has
+// a + c = 2·b and so an inscribed circle of radius h / 2 = 2.
+TEST(Form, TheNewMeasuresFollowTheSix) {
+  struct Case {
+    int index;
+    Six given;
+    std::vector<std::string> answers;  // the answer's lines after the six
+    const char* diagonal;              // as the picture's description says it
+  } cases[] = {
+      {2,
+       {"21", "", "9", "8"},
+       {"m = 15", "d = 17", "α ≈ 53.13° ≈ 53°08′", "β ≈ 126.87° ≈ 126°52′", "R = 10.625"},
+       "d = 17"},
+      {2,
+       {"10", "", "6", "4"},
+       {"m = 8", "d = 4√5 ≈ 8.9442719", "α ≈ 63.43° ≈ 63°26′", "β ≈ 116.57° ≈ 116°34′", "R = 5"},
+       "d ≈ 8.9442719"},
+      {0,
+       {"8", "5", "2"},
+       {"m = 5", "d = √41 ≈ 6.4031242", "α ≈ 53.13° ≈ 53°08′", "β ≈ 126.87° ≈ 126°52′",
+        "R = 5√41/8 ≈ 4.0019526", "r = 2"},
+       "d ≈ 6.4031242"},
+  };
+  for (const Case& c : cases) {
+    const State s = Pressed(c.index, c.given);
+    std::string tail;
+    for (const std::string& answer : c.answers) tail += "\n" + answer;
+    EXPECT_TRUE(EndsWith(s.solution, tail)) << s.solution;
+    EXPECT_TRUE(Has(s.solution, "\nОще елементи на трапеца:\nm = (a + c) / 2 = ")) << s.solution;
+    EXPECT_EQ(s.copy, s.solution);
+    EXPECT_TRUE(Has(s.picture.description, c.diagonal)) << s.picture.description;
+    EXPECT_EQ(s.message, panel::Message{});
+  }
+}
+
+// Measures that make no trapezoid: the boxes show the numbers as computed, without a message; the
+// working and the solution end with the sentence that says why, and Picture1 says it in words.
+TEST(Form, NoTrapezoidIsSaidInWords) {
+  struct Case {
+    int index;
+    Six given;
+    const char* sentence;
+  } cases[] = {
+      {1, {"4", "5", "", "4"}, "Няма такъв трапец: c = −2 < 0"},
+      {1, {"8", "5", "", "3"}, "Няма такъв трапец: c = 0 и фигурата е равнобедрен триъгълник"},
+      {2, {"6", "", "6", "4"}, "Няма такъв трапец: a = c и фигурата е правоъгълник"},
+  };
+  for (const Case& c : cases) {
+    const State s = Pressed(c.index, c.given);
+    EXPECT_EQ(s.message, panel::Message{}) << c.sentence;
+    EXPECT_NE(s.rows[2].text, "") << c.sentence;
+    EXPECT_TRUE(EndsWith(s.solution, std::string("\n") + c.sentence)) << s.solution;
+    EXPECT_FALSE(Has(s.solution, "Още елементи")) << s.solution;
+    const std::string working = s.solution.substr(0, s.solution.find("\nОтговор:"));
+    EXPECT_TRUE(EndsWith(working, std::string("\n") + c.sentence)) << working;
+    EXPECT_EQ(s.picture.description, c.sentence);
+    EXPECT_TRUE(s.picture.lines.empty());
+    EXPECT_EQ(s.picture.labels.front().text, "Няма такъв трапец:");
+  }
+}
+
+// Every way back to the default drawing: typing, Clear, another combination, and a press that
+// fails or finds a given value not greater than zero. A press of no button keeps the drawing.
+TEST(Form, AnyChangeBringsBackTheDefaultDrawing) {
+  const State solved = Pressed(0, {"8", "5", "2"});
+  ASSERT_NE(solved.picture, panel::DefaultDrawing());
+  struct Case {
+    const char* change;
+    State after;
+  } cases[] = {
+      {"typing", panel::Text2_Change(solved, 1, "6")},
+      {"Clear", panel::Command1_Click(solved, 1, kC)},
+      {"another combination", panel::List1_Click(solved, 3)},
+      {"the same combination", panel::List1_Click(solved, 0)},
+      {"a failing press", panel::Command1_Click(panel::Text2_Change(solved, 1, "2"), 0, kC)},
+      {"a press with b = 0", panel::Command1_Click(panel::Text2_Change(solved, 1, "0"), 0, kC)},
+      {"the load", panel::Form_Load()},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.after.picture, panel::DefaultDrawing()) << c.change;
+  // A given value that the box shows as zero: the next press finds it not greater than zero.
+  EXPECT_EQ(panel::Command1_Click(Pressed(0, {"0.0000001", "1", "0.0000001"}), 0, kC).picture,
+            panel::DefaultDrawing());
+  EXPECT_EQ(panel::Command1_Click(solved, 5, kC).picture, solved.picture);
+  EXPECT_EQ(panel::Command1_Click(solved, 0, kC).picture, solved.picture);
 }
 
 TEST(Form, AButtonThatIsNoneDoesNothing) {

@@ -141,8 +141,12 @@ TEST(Working, EveryStepWithItsNumbersOrTheStepThatFails) {
       const std::string& working = press.working;
       SCOPED_TRACE(working);
       if (!c.fails) {
+        // The six measures' steps, then those of the measures that follow them, or the sentence
+        // that says the figure is no trapezoid.
         EXPECT_EQ(press.kind, panel::Outcome::Kind::Solved);
-        EXPECT_EQ(working, c.working);
+        const std::size_t more =
+            std::min(working.find("\nОще елементи на трапеца:\n"), working.find("\nНяма такъв"));
+        EXPECT_EQ(working.substr(0, more), c.working);
         continue;
       }
       ASSERT_EQ(press.kind, panel::Outcome::Kind::Failed);
@@ -348,7 +352,12 @@ TEST(Working, TheSolutionAsInANotebook) {
   const panel::Outcome solved = panel::Press(0, GivenRows(0, {"8", "5", "3"}), kBg);
   EXPECT_EQ(solved.solution,
             "Дадено:\na = 8\nb = 5\nc = 3\nРешение:\n" + solved.working +
-                "\nОтговор:\na = 8\nb = 5\nc = 3\nh = 5√3/2 ≈ 4,330127\nP = 21\nS = 55√3/4 ≈ 23,8156986");
+                "\nОтговор:\na = 8\nb = 5\nc = 3\nh = 5√3/2 ≈ 4,330127\nP = 21\nS = 55√3/4 ≈ 23,8156986"
+                // x = 2,5 and tg α = h / x = √3; d² = h² + m² = 75/4 + 121/4 = 49; R = 5·7 / (5√3).
+                "\nm = 5,5\nd = 7\nα = 60°\nβ = 120°\nR = 7√3/3 ≈ 4,0414519");
+  EXPECT_NE(solved.working.find("\nОще елементи на трапеца:\nm = (a + c) / 2 = (8 + 3) / 2 = 5,5\nd = "),
+            std::string::npos)
+      << solved.working;
   const panel::Outcome failed = panel::Press(0, GivenRows(0, {"8", "2", "2"}), kBg);
   EXPECT_EQ(failed.solution,
             "Дадено:\na = 8\nb = 2\nc = 2\nРешение:\n" + failed.working + "\nОтговор:\nНяма такъв трапец.");

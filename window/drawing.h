@@ -13,6 +13,8 @@ namespace panel {
 
 struct Point {
   double x = 0, y = 0;
+
+  friend bool operator==(const Point&, const Point&) = default;
 };
 
 struct Box {
@@ -26,6 +28,8 @@ struct Line {
   Point from, to;
   Dash dash = Dash::Solid;
   Weight weight = Weight::Thin;
+
+  friend bool operator==(const Line&, const Line&) = default;
 };
 
 // An arc of a circle, one pixel wide. Angles in degrees as on paper: 0° points right and 90° up,
@@ -36,6 +40,8 @@ struct Arc {
   double start = 0, sweep = 0;
 
   Point At(double degrees) const;
+
+  friend bool operator==(const Arc&, const Arc&) = default;
 };
 
 // The small square that marks a right angle at `corner`, its sides along the unit directions
@@ -45,6 +51,8 @@ struct RightAngle {
   double size = 0;
 
   std::array<Point, 3> Path() const;  // from the side along `first`, round to the one along `second`
+
+  friend bool operator==(const RightAngle&, const RightAngle&) = default;
 };
 
 enum class Anchor { Left, Centre, Right };
@@ -62,6 +70,8 @@ struct Label {
   double Left() const;
   double Baseline() const;
   Box Bounds() const;  // from the top of the ascent to the bottom of the descent
+
+  friend bool operator==(const Label&, const Label&) = default;
 };
 
 struct Picture {
@@ -72,6 +82,12 @@ struct Picture {
   std::vector<RightAngle> marks;
   std::vector<Label> labels;
   std::string description;  // what a screen reader says of it, in Bulgarian
+  // On paper: the picture's width in centimetres at the scale written under it («М 1:5»); 0 and
+  // empty where it shows no figure to scale.
+  double printWidth = 0;
+  std::string printScale;
+
+  friend bool operator==(const Picture&, const Picture&) = default;
 };
 
 // The drawing the window shows before any calculation: trapezoid ABCD with its letters and the

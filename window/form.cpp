@@ -25,6 +25,7 @@ void DropWorking(State& state) {
   }
   state.solution.clear();
   state.copy.clear();
+  state.picture = DefaultDrawing();
 }
 
 State ClearValues(State state) {
@@ -50,6 +51,7 @@ State Calculate(State state, const runtime::RegionalSettings& settings) {
   model::Rows given;
   for (int q = 0; q < model::kQuantityCount; ++q) given[q] = {state.rows[q].ticked, state.rows[q].text};
   Outcome outcome = Press(state.combination, given, settings);
+  if (outcome.kind != Outcome::Kind::Solved) state.picture = DefaultDrawing();
   if (outcome.kind == Outcome::Kind::Failed) {
     state.copy = std::move(outcome.solution);
     state.message = std::move(outcome.message);
@@ -62,6 +64,7 @@ State Calculate(State state, const runtime::RegionalSettings& settings) {
     }
     state.solution = outcome.solution;
     state.copy = std::move(outcome.solution);
+    state.picture = std::move(outcome.picture);
   }
   return state;
 }

@@ -8,6 +8,7 @@
 
 #include "model/quantity.h"
 #include "runtime/regional_settings.h"
+#include "window/drawing.h"
 #include "window/messages.h"
 
 namespace panel {
@@ -33,6 +34,8 @@ struct State {
   std::string copy;
   // The message open over the window; none while its title is empty.
   Message message;
+  // What Picture1 shows: the default drawing, or after a calculation the drawing of its figure.
+  Picture picture;
 
   friend bool operator==(const State&, const State&) = default;
 };
@@ -44,11 +47,14 @@ State Form_Load();
 // read-only, every box emptied.
 State List1_Click(State state, int row);
 
-// Box `box` now holds `text` (typed, pasted, cut). A change drops the working, so that it never
-// explains numbers the boxes no longer hold; the same text again is no change.
+// Box `box` now holds `text` (typed, pasted, cut). A change drops the working and the computed
+// drawing, so that they never explain numbers the boxes no longer hold; the same text again is no
+// change.
 State Text2_Change(State state, int box, const std::string& text);
 
-// A press of button `button`: 0 calculates, 1 clears the six boxes, any other does nothing.
+// A press of button `button`: 0 calculates, 1 clears the six boxes, any other does nothing. A
+// calculation shows the drawing of its figure; one that fails, or finds a given value not greater
+// than zero, leaves the default drawing.
 State Command1_Click(State state, int button, const runtime::RegionalSettings& settings);
 
 // The user closed the message.

@@ -3,6 +3,7 @@
 #include "model/combination.h"
 #include "model/working.h"
 #include "runtime/format_number.h"
+#include "window/trapezoid_drawing.h"
 #include "window/working.h"
 
 namespace panel {
@@ -26,6 +27,7 @@ Outcome Failed(int index, runtime::ErrorKind error, const std::optional<model::W
 Outcome Solved(const model::Measures& measures, const runtime::RegionalSettings& settings) {
   Outcome out;
   out.kind = Outcome::Kind::Solved;
+  out.picture = DefaultDrawing();
   for (int q = 0; q < model::kQuantityCount; ++q) {
     out.texts[q] = runtime::FormatNumber(measures[q], model::kDecimals, settings);
     out.descriptions[q] = BoxDescription(q, "");
@@ -51,9 +53,11 @@ Outcome Press(int index, const model::Rows& rows, const runtime::RegionalSetting
   if (run.error) return Failed(index, *run.error, w);
 
   Outcome out = Solved(run.measures(), settings);
+  const Further further = FurtherMeasures(run, settings);
   out.explanations = Explanations(w);
-  out.working = Steps(w);
-  out.solution = Solution(w);
+  out.working = Steps(w, further);
+  out.solution = Solution(w, further);
+  out.picture = TrapezoidDrawing(run.measures(), run.exact, settings);
   for (int q = 0; q < model::kQuantityCount; ++q)
     out.descriptions[q] = BoxDescription(q, out.explanations[q]);
   return out;

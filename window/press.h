@@ -8,6 +8,7 @@
 #include "model/solver.h"
 #include "runtime/arithmetic_error.h"
 #include "runtime/regional_settings.h"
+#include "window/drawing.h"
 #include "window/messages.h"
 
 namespace panel {
@@ -27,6 +28,8 @@ struct Outcome {
   // Failed: the arithmetic error met, and the message that tells it with the failing step.
   std::optional<runtime::ErrorKind> error;
   Message message;
+  // Solved: the drawing of the computed figure, or the words that it is no trapezoid.
+  Picture picture;
 };
 
 Outcome Press(int index, const model::Rows& rows, const runtime::RegionalSettings& settings);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "model/working.h"
+#include "model/number_text.h"
 
 namespace panel {
 

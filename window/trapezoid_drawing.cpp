@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "model/derived.h"
+#include "model/number_text.h"
 #include "model/shape.h"
 #include "model/working.h"
 #include "runtime/format_number.h"
 #include "window/glyphs.h"
 #include "window/placing.h"
+#include "window/print_scale.h"
 #include "window/shape_words.h"
 #include "window/texts.h"
 
@@ -56,6 +58,7 @@ struct Content {
 struct Corners {
   Point A, B, C, D;
   double axis;
+  double scale;  // pixels to the longer base
 };
 
 // The corners in pixels: the figure scaled into the box between the bands of lettering and centred
@@ -68,7 +71,7 @@ Corners Place(const Content& k, double aspect, const Box& box) {
   const double bottom = std::round((box.top + box.bottom) / 2 + aspect * s / 2);
   const double top = bottom - std::max(1.0, std::round(aspect * s));
   const auto x = [&](double length, double side) { return std::round(middle + side * length * s / 2); };
-  Corners q{{x(a, -1), bottom}, {x(a, 1), bottom}, {x(c, 1), top}, {x(c, -1), top}, 0};
+  Corners q{{x(a, -1), bottom}, {x(a, 1), bottom}, {x(c, 1), top}, {x(c, -1), top}, 0, s};
   q.axis = std::floor((q.A.x + q.B.x) / 2) + 0.5;
   return q;
 }
@@ -201,6 +204,7 @@ void PlaceAngleLetters(Picture& p, const std::vector<AngleMark>& marks, double r
 struct Layout {
   Picture picture;
   std::vector<std::string> displaced;
+  double scale = 0;  // pixels to the longer base
 };
 
 // One layout with `required` under the shape, and the optional measures where they leave room.
@@ -226,6 +230,7 @@ Layout Lay(const Content& k, bool toScale, double aspect, const std::vector<std:
   if (!extra.empty() && box().bottom - box().top < 40) lines.pop_back();
   const Box shapeBox = box();
   const Corners q = Place(k, aspect, shapeBox);
+  out.scale = q.scale;
   DrawLines(p, q);
   const std::vector<AngleMark> marks = DrawArcs(p, q);
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -329,6 +334,14 @@ Picture TrapezoidDrawing(const model::Measures& measures, const model::ExactTerm
     displaced = layout.displaced;
   }
   layout.picture.description = Description(k, *more, toScale, settings, measures[model::B]);
+  // On paper one unit is a centimetre at the scale that fits the whole picture on the page.
+  const double unitsPerPixel = width / layout.scale;
+  const std::optional<PrintScale> print =
+      toScale ? PrintScaleFor(kW * unitsPerPixel, kH * unitsPerPixel, settings) : std::nullopt;
+  if (print) {
+    layout.picture.printWidth = kW * unitsPerPixel / print->denominator;
+    layout.picture.printScale = print->text;
+  }
   return layout.picture;
 }
 

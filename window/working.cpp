@@ -1,7 +1,10 @@
 #include "window/working.h"
 
+#include "model/derived.h"
+#include "model/shape.h"
 #include "window/describe.h"
 #include "window/messages.h"
+#include "window/shape_words.h"
 #include "window/texts.h"
 
 namespace panel {
@@ -34,11 +37,39 @@ std::string Lines(const model::Working& w, unsigned which) {
   return text;
 }
 
+// A measure as its answer gives it: "d = √41 ≈ 6,4031242", "α ≈ 53,13° ≈ 53°08′", "α = 45°".
+std::string Answer(const model::MeasureStep& s) {
+  if (!s.angle.empty())
+    return s.angle + (s.exactAngle ? " = " + s.degrees : " ≈ " + s.degrees + " ≈ " + s.minutes);
+  std::string answer = s.symbol + (s.exact.empty() ? "" : " = " + s.exact);
+  if (s.exact != s.decimal) answer += (s.approximate ? " ≈ " : " = ") + s.decimal;
+  return answer;
+}
+
 }  // namespace
 
-std::string Steps(const model::Working& w) {
+Further FurtherMeasures(const model::Run& run, const runtime::RegionalSettings& settings) {
+  Further further;
+  const model::Measures measures = run.measures();
+  const model::Shape shape = model::Classify(measures, run.exact);
+  further.sentence = ShapeSentence(shape, measures, run.exact, settings);
+  if (!further.sentence.empty()) return further;
+  const std::optional<model::Derived> more = model::Derive(measures, run.exact, settings);
+  if (!more) return further;  // a measure beyond the range of a double: the six stand alone
+  for (const model::MeasureStep& step : more->steps) {
+    further.steps.push_back(step.Line());
+    further.answers.push_back(Answer(step));
+  }
+  return further;
+}
+
+std::string Steps(const model::Working& w, const Further& further) {
   const std::string why = Why(w);
-  return Lines(w, ~0u) + (why.empty() ? "" : "\n" + why);
+  std::string text = Lines(w, ~0u) + (why.empty() ? "" : "\n" + why);
+  if (!further.steps.empty()) text += std::string("\n") + kMoreMeasures;
+  for (const std::string& step : further.steps) text += "\n" + step;
+  if (!further.sentence.empty()) text += "\n" + further.sentence;
+  return text;
 }
 
 model::Texts Explanations(const model::Working& w) {
@@ -63,16 +94,19 @@ std::string FailingStep(const model::Working& w) {
   return why.empty() ? "" : Step(w, w.steps.size() - 1) + "\n" + why;
 }
 
-std::string Solution(const model::Working& w) {
+std::string Solution(const model::Working& w, const Further& further) {
   std::string text = texts::kSolutionGiven;
   for (const std::string& given : w.given) {
     if (!given.empty()) text += "\n" + given;
   }
-  text += std::string("\n") + texts::kSolutionSteps + "\n" + Steps(w) + "\n" + texts::kSolutionAnswer;
+  text +=
+      std::string("\n") + texts::kSolutionSteps + "\n" + Steps(w, further) + "\n" + texts::kSolutionAnswer;
   if (w.error) {
     return text + "\n" + TitleFor(*w.error) + ".";
   }
   for (const std::string& answer : w.answers) text += "\n" + answer;
+  for (const std::string& answer : further.answers) text += "\n" + answer;
+  if (!further.sentence.empty()) text += "\n" + further.sentence;
   return text;
 }
 
