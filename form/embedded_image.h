@@ -15,9 +15,7 @@ struct EmbeddedImage {
 };
 
 namespace embedded {
-extern const EmbeddedImage kTrapezoid;    // from images/trapezoid.jpg
-extern const EmbeddedImage kTrapezoid2x;  // from images/trapezoid@2x.jpg
-extern const EmbeddedImage kHamburger;    // from images/hamburger.ico
+extern const EmbeddedImage kHamburger;  // from images/hamburger.ico
 }  // namespace embedded
 
 }  // namespace form

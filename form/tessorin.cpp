@@ -16,6 +16,7 @@
 
 #include "form/colours.h"
 #include "form/combination_list.h"
+#include "form/drawing_box.h"
 #include "form/embedded_image.h"
 #include "model/combination.h"
 #include "window/controls.h"
@@ -38,20 +39,6 @@ QPlainTextEdit* MakeReadOnlyText(QWidget* parent, const std::string& text) {
   edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return edit;
-}
-
-QLabel* MakePicture(QWidget* parent) {
-  auto* picture = new QLabel(parent);
-  picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  picture->setLineWidth(2);
-  picture->setAlignment(Qt::AlignCenter);
-  // On a screen scaled up, the drawing made at twice the size keeps its lines sharp.
-  const bool scaled = picture->devicePixelRatioF() > 1.0;
-  QPixmap drawing = QPixmap::fromImage((scaled ? embedded::kTrapezoid2x : embedded::kTrapezoid).image());
-  drawing.setDevicePixelRatio(scaled ? 2.0 : 1.0);
-  picture->setPixmap(drawing);
-  picture->setFocusPolicy(Qt::StrongFocus);
-  return picture;
 }
 
 }  // namespace
@@ -113,7 +100,7 @@ QWidget* Tessorin::Make(const panel::ControlSpec& spec) {
       Text2[e]->setReadOnly(true);
       Text2[e]->setMaxLength(panel::layout::kDesignMaxLength);
       return Text2[e];
-    case Control::Picture1: return Picture1 = MakePicture(this);
+    case Control::Picture1: return Picture1 = new DrawingBox(this);
     case Control::Command1:
       Command1[e] = new QPushButton(text, this);
       Command1[e]->setAutoDefault(false);
@@ -200,6 +187,9 @@ void Tessorin::Paint() {
     Text2[i]->setToolTip(tip);
     Text2[i]->setAccessibleDescription(Q(panel::DesktopDescription(row.description)));
   }
+  Picture1->setPicture(state_.picture);
+  const QString said = Q(state_.picture.description);
+  if (Picture1->accessibleDescription() != said) Picture1->setAccessibleDescription(said);
 }
 
 }  // namespace form

@@ -24,6 +24,8 @@ class QPushButton;
 
 namespace form {
 
+class DrawingBox;
+
 // The hamburger icon of the window and of the program.
 QIcon ProgramIcon();
 
@@ -43,7 +45,7 @@ class Tessorin : public QWidget {
   std::array<QCheckBox*, 6> Check1{};
   std::array<QLineEdit*, 6> Text2{};
   std::array<QPushButton*, 2> Command1{};
-  QLabel* Picture1 = nullptr;
+  DrawingBox* Picture1 = nullptr;
   std::array<QPlainTextEdit*, 2> Text1{};
 
  private:

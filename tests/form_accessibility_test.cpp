@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "form/drawing_box.h"
 #include "window_driver.h"
 
 using form::Tessorin;
@@ -70,6 +71,16 @@ class FormAccessibilityTest : public QObject {
     QAccessibleInterface* picture = Of(window_->Picture1);
     QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Чертеж на равнобедрен трапец"));
     QVERIFY(picture->text(QAccessible::Description).contains(QStringLiteral("височината DH е h")));
+    // After a calculation it describes the trapezoid drawn, with the measures that follow the six.
+    for (int q = 0; q < 3; ++q) {
+      window_->Text2[q]->setFocus();
+      Type(window_->Text2[q], QStringList{"21", "10", "9"}[q]);
+    }
+    QTest::mouseClick(window_->Command1[0], Qt::LeftButton);
+    const QString said = picture->text(QAccessible::Description);
+    for (const char* part : {"основа AB, a = 21", "диагонал d = 17", "R = 10.625"}) {
+      QVERIFY2(said.contains(QString::fromUtf8(part)), qPrintable(said));
+    }
     QAccessibleInterface* calculate = Of(window_->Command1[0]);
     QCOMPARE(calculate->role(), QAccessible::Button);
     QCOMPARE(calculate->text(QAccessible::Name), QStringLiteral("Изчисли"));

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "design_window.h"
+#include "form/drawing_box.h"
 #include "model/combination.h"
 #include "publisher.h"
 #include "window/controls.h"
@@ -160,21 +161,41 @@ class FormLayoutTest : public QObject {
     }
   }
 
+  // Picture1 paints its picture in lines and letters at the screen's own scale: a few device pixels
+  // where the data put them (inside the 2-pixel frame), first of the default drawing, then of the
+  // trapezoid a calculation draws.
   void theDrawingAndTheIcon() {
-    QImageReader drawing(QStringLiteral(TRAPEZOID_IMAGES "/trapezoid.jpg"));
-    QCOMPARE(drawing.format(), QByteArray("jpeg"));
-    const QImage picture = drawing.read();
-    QCOMPARE(picture.size(), QSize(183, 197));
-    QVERIFY(picture.isGrayscale());
-    QCOMPARE(qRound(picture.dotsPerMeterX() * 0.0254), 96);
-    // Shown at its full size on any screen, from the drawing made for the screen's scale.
-    const QPixmap shown = window_->Picture1->pixmap();
-    QCOMPARE(shown.deviceIndependentSize(), QSizeF(183, 197));
-    QCOMPARE(shown.devicePixelRatio(), window_->devicePixelRatioF() > 1 ? 2.0 : 1.0);
-    QCOMPARE(shown.toImage().convertToFormat(QImage::Format_Grayscale8),
-             (shown.devicePixelRatio() > 1 ? QImage(QStringLiteral(TRAPEZOID_IMAGES "/trapezoid@2x.jpg"))
-                                           : picture)
-                 .convertToFormat(QImage::Format_Grayscale8));
+    Tessorin& w = *window_;
+    QCOMPARE(w.Picture1->contentsRect().size(), QSize(183, 197));
+    const auto gray = [&w](QPointF at) {
+      const QImage shown = w.Picture1->grab().toImage();
+      const qreal dpr = w.devicePixelRatioF();  // the grab is at the screen's scale
+      const QPointF device = (at + QPointF(2, 2)) * dpr;
+      return qGray(shown.pixel(qFloor(device.x()), qFloor(device.y())));
+    };
+    // AB thick at y = 156, DH thin at x = 54.5, the axis dashed at x = 92.5 (drawn from y = 11 on),
+    // white inside the trapezoid and in the top left corner.
+    const struct {
+      QPointF at;
+      bool dark;
+    } points[] = {
+        {{90.5, 156}, true},   {{54.5, 100.5}, true},   {{131.5, 60.5}, true}, {{92.5, 12.5}, true},
+        {{92.5, 15.5}, false}, {{110.5, 120.5}, false}, {{3.5, 3.5}, false},
+    };
+    for (const auto& p : points) {
+      QVERIFY2(p.dark ? gray(p.at) < 128 : gray(p.at) > 240,
+               qPrintable(QStringLiteral("(%1, %2)").arg(p.at.x()).arg(p.at.y())));
+    }
+    for (int q = 0; q < 3; ++q) {
+      w.Text2[q]->setFocus();
+      Type(w.Text2[q], QStringList{"8", "5", "2"}[q]);
+    }
+    QTest::mouseClick(w.Command1[0], Qt::LeftButton);
+    const panel::Line ab = w.Picture1->picture().lines.at(0);
+    QVERIFY(ab.from.y != 156);  // a = 8, h = 4 stand in another place than the default drawing's
+    QVERIFY(gray({(ab.from.x + ab.to.x) / 2 + 0.5, ab.from.y}) < 128);
+    QVERIFY(gray({(ab.from.x + ab.to.x) / 2 + 0.5, 156}) > 240);
+    QCOMPARE(w.Picture1->accessibleDescription(), QString::fromStdString(w.Picture1->picture().description));
 
     const QImage icon(QStringLiteral(TRAPEZOID_IMAGES "/hamburger.ico"));
     QCOMPARE(icon.size(), QSize(32, 32));
