@@ -27,7 +27,7 @@ function dispatch(event, unloaded = () => {}) {
       core().then((module) => {
         state ??= arrived(module);
         state = event(module, state);
-        if (waiting === 1) paint(state);
+        if (waiting === 1) paint(state, module.Picture1_Svg(state));
       }, unloaded),
     )
     .catch((error) => console.error(error))

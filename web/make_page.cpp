@@ -1,11 +1,12 @@
 // Build tool, run under node: writes the page, the web app manifest and a description of the
 // window for the browser tests, all from the window's tables, so that the page paints at once and
 // a changed number or word changes both front ends.
-//   make_page OUTDIR LOOK.css DRAWING.svg START.js "MODULE..." ICON...
+//   make_page OUTDIR LOOK.css START.js "MODULE..." ICON...
 //     (each icon as icons/48x48.png or icons/scalable.svg)
 // The page carries its styles (LOOK.css, how controls are drawn, then the design's places and
-// colours), its drawing and the script that starts its MODULEs after the first paint (START.js)
-// in itself, so that nothing but the page stands between navigation and the first frame.
+// colours), its drawing (the default drawing as SVG, from the same data the windows paint) and the script
+// that starts its MODULEs after the first paint (START.js) in itself, so that nothing but the page stands
+// between navigation and the first frame.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -18,7 +19,9 @@
 #include "web/json.h"
 #include "window/controls.h"
 #include "window/describe.h"
+#include "window/drawing.h"
 #include "window/form.h"
+#include "window/svg.h"
 
 namespace {
 
@@ -107,11 +110,15 @@ struct Inlined {
 };
 
 // The drawing, written into the page, so that no file has to arrive before it shows. It takes the
-// focus as the design's picture box does; the only tabindex, and 0.
+// focus as the design's picture box does; the only tabindex, and 0. Under it, the scale that paper
+// writes under a drawing to scale (empty until a calculation draws one).
 void WritePicture(std::ostream& out, const Entry& e, const std::string& drawing) {
-  const std::size_t root = drawing.find("<svg ");
+  const std::string root = "<svg ", role = " role=\"img\"";
+  std::string rest = drawing.substr(drawing.find(root) + root.size());
+  const std::size_t own = rest.find(role);
+  if (own < rest.find('>')) rest.erase(own, role.size());
   out << "<svg id=\"" << Id(e) << "\" tabindex=\"0\" role=\"img\" aria-label=\"" << Html(e.name)
-      << "\" aria-description=\"" << Html(e.description) << "\" " << drawing.substr(root + 5);
+      << "\" aria-description=\"" << Html(e.description) << "\" " << rest << "<p id=\"PrintScale\"></p>\n";
 }
 
 void WriteControl(std::ostream& out, const Entry& e, const Inlined& inlined) {
@@ -297,17 +304,14 @@ std::string Read(const char* path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 6) {
-    std::fprintf(stderr, "usage: make_page OUTDIR LOOK.css DRAWING.svg START.js \"MODULE...\" ICON...\n");
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: make_page OUTDIR LOOK.css START.js \"MODULE...\" ICON...\n");
     return 2;
   }
   const std::string dir = std::string(argv[1]) + '/';
-  const std::vector<std::string> icons(argv + 6, argv + argc);
-  const Inlined inlined{Read(argv[2]) + Styles(), Read(argv[3]), Read(argv[4]), argv[5], LargestPng(icons)};
-  if (inlined.drawing.find("<svg ") == std::string::npos) {
-    std::fprintf(stderr, "make_page: %s holds no drawing\n", argv[3]);
-    return 1;
-  }
+  const std::vector<std::string> icons(argv + 5, argv + argc);
+  const Inlined inlined{Read(argv[2]) + Styles(), panel::WriteSvg(panel::DefaultDrawing()), Read(argv[3]),
+                        argv[4], LargestPng(icons)};
   const bool ok = Write(dir + "index.html", Page(inlined)) &&
                   Write(dir + "manifest.webmanifest", Manifest(icons)) &&
                   Write(dir + "window.json", Description());

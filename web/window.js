@@ -30,10 +30,29 @@ export function noCoreMessage() {
   return [noCoreTitle, noCore];
 }
 
+// The SVG that Picture1 shows, as the core last wrote it; the page's own at first.
+let drawn;
+
+// Paints the state's picture, which the core writes as `svg`: its lines and letters, its words for
+// screen readers and, for paper, its width at the scale written under it.
+function paintPicture(svg, picture) {
+  const box = document.getElementById("Picture1");
+  if (svg !== drawn) {
+    box.innerHTML = svg.slice(svg.indexOf(">") + 1, svg.lastIndexOf("</svg>"));
+    drawn = svg;
+  }
+  if (box.getAttribute("aria-description") !== picture.description) box.setAttribute("aria-description", picture.description);
+  if (picture.printWidth > 0) box.style.setProperty("--print-width", `${picture.printWidth}cm`);
+  else box.style.removeProperty("--print-width");
+  const scale = document.getElementById("PrintScale");
+  if (scale.textContent !== picture.printScale) scale.textContent = picture.printScale;
+}
+
 // Paints `state` (window/form.h): the list's choice, each row's tick and box with its working as
 // its tooltip and after its description, the whole solution that a phone shows as text under the
-// buttons (and paper too), and the message. Where the phone can share, a button hands the problem on.
-export function paint(state) {
+// buttons (and paper too), the picture (`svg`, as the core writes it) and the message. Where the
+// phone can share, a button hands the problem on.
+export function paint(state, svg) {
   if (List1[0].selectedIndex !== state.combination) List1[0].selectedIndex = state.combination;
   state.rows.forEach((row, i) => {
     const box = Text2[i];
@@ -50,6 +69,7 @@ export function paint(state) {
   if (steps.textContent !== state.solution) steps.textContent = state.solution;
   steps.hidden = !state.solution;
   document.getElementById("Share").hidden = !state.solution || !navigator.share;
+  paintPicture(svg, state.picture);
   if (state.message.title && !document.getElementById("Message").open) showMessage(state.message.title, state.message.text);
 }
 

@@ -477,12 +477,14 @@ for (const orientation of Object.keys(phones)) {
         const shown = steps.getBoundingClientRect().height > 0;
         return shown ? steps.textContent.split("\n") : [];
       });
-      // the solution as in a notebook: the given, every step once (c, then x and b, then P), the answer
+      // the solution as in a notebook: the given, every step once (c, then x and b, then P), the
+      // measures that follow (r too, as a + c = 2·b), the answer with all twelve
       const lines = await steps();
-      const [given, solution, answer] = ["Дадено:", "Решение:", "Отговор:"].map((title) => lines.indexOf(title));
-      assert.deepEqual([given, lines.slice(given + 1, solution).length, lines.length - answer - 1], [0, 3, 6], lines.join(" | "));
+      const [given, solution, more, answer] = ["Дадено:", "Решение:", "Още елементи на трапеца:", "Отговор:"].map((title) => lines.indexOf(title));
+      assert.deepEqual([given, lines.slice(given + 1, solution).length, lines.length - answer - 1], [0, 3, 12], lines.join(" | "));
       const stepLines = lines.slice(solution + 1, answer).map((line) => line.slice(0, 4));
-      assert.deepEqual(stepLines, ["c = ", "x = ", "b = ", "P = "], lines.join(" | "));
+      assert.deepEqual(stepLines, ["c = ", "x = ", "b = ", "P = ", "Още ", "m = ", "d = ", "tg α", "β = ", "R = ", "r = "], lines.join(" | "));
+      assert.equal(more, solution + 5);
       await tab.tap("#Command1_1");
       assert.deepEqual(await steps(), []);
       assert.deepEqual(await texts(), Array(6).fill(""));
@@ -533,6 +535,87 @@ test("paper shows the window's values and the solution on white", { ...limit, sk
     assert.deepEqual(printed, { background: "rgb(255, 255, 255)", shown: ["Text2_0", "Text2_5", "Picture1", "Steps"], solution: "Дадено:" });
   } finally {
     await tab.page.emulateMediaType(null);
+  }
+});
+
+// Picture1's SVG as the page shows it: its lines' ends, its first texts and its description.
+const picture = () =>
+  tab.run(() => {
+    const svg = document.getElementById("Picture1");
+    return {
+      lines: [...svg.querySelectorAll("line")].map((l) => ["x1", "y1", "x2", "y2"].map((a) => Number(l.getAttribute(a)))),
+      texts: [...svg.querySelectorAll("text")].map((t) => t.textContent.replace(/\u00a0/g, " ")),
+      description: svg.getAttribute("aria-description"),
+    };
+  });
+// AB of the default drawing, from A (15, 156) to B (170, 156).
+const defaultBase = [15, 156, 170, 156];
+
+test("after Изчисли the drawing shows the trapezoid computed, to scale; any change brings back the default drawing", limit, async () => {
+  await open();
+  assert.deepEqual((await picture()).lines[0], defaultBase);
+  const changes = {
+    typing: () => tab.focus("#Text2_0").then(() => tab.key("Backspace")),
+    Clear: () => tab.click("#Command1_1"),
+    "another combination": () => tab.click('#List1_0 option[value="3"]'),
+  };
+  for (const [change, make] of Object.entries(changes)) {
+    await tab.click('#List1_0 option[value="0"]');
+    await press("#Command1_1");
+    await calculateExample(); // a = 8, c = 2, h = 4
+    const [ab, dc, ad] = (await picture()).lines;
+    assert.notDeepEqual(ab, defaultBase, change);
+    assert.ok(ab[1] === ab[3] && dc[1] === dc[3] && ab[1] > dc[1], `both bases level, AB below: ${ab} ${dc}`);
+    const width = ab[2] - ab[0];
+    assert.ok(Math.abs((dc[2] - dc[0]) / width - 2 / 8) <= 2 / width, `c : a = 2 : 8 (${dc}, ${ab})`);
+    assert.ok(Math.abs((ad[1] - ad[3]) / width - 4 / 8) <= 2 / width, `h : a = 4 : 8 (${ad}, ${ab})`);
+    assert.match((await picture()).description, /a = 8.*c = 2.*h = 4.*d ≈ 6.403/);
+    await make();
+    await waitFor((base) => document.querySelector("#Picture1 line")?.getAttribute("x2") === String(base), `the default drawing after ${change}`, defaultBase[2]);
+    assert.deepEqual((await picture()).lines[0], defaultBase, change);
+  }
+});
+
+test("a,b,h with 4, 5, 4 is no trapezoid: the drawing says so in words, the boxes show c = -2 without a message", limit, async () => {
+  await open();
+  await tab.click('#List1_0 option[value="1"]');
+  await typeRow(["4", "5", undefined, "4"]);
+  await press("#Command1_0");
+  assert.equal((await texts())[2], "-2.0000");
+  const shown = await picture();
+  assert.deepEqual(shown.lines, []);
+  assert.equal(shown.texts[0], "Няма такъв трапец:");
+  assert.equal(shown.description, "Няма такъв трапец: c = −2 < 0");
+  assert.ok((await tab.run(() => document.getElementById("Steps").textContent)).endsWith("\nНяма такъв трапец: c = −2 < 0"));
+  assert.equal(await tab.run(() => document.getElementById("Message").open), false);
+});
+
+test("paper shows a drawing to scale at its print scale, written under it", { ...limit, skip: engine !== "chromium" && "only Chromium's tab emulates paper here" }, async () => {
+  // a = 8 fits an A4 page at true size, a = 80 at 1:10: either way AB is 8 cm on paper.
+  const cases = [
+    { given: ["8", "5", "2"], scale: "М 1:1" },
+    { given: ["80", "50", "20"], scale: "М 1:10" },
+  ];
+  await open();
+  for (const { given, scale } of cases) {
+    await press("#Command1_1");
+    await typeRow(given);
+    await press("#Command1_0");
+    await tab.page.emulateMediaType("print");
+    try {
+      const printed = await tab.run(() => ({
+        base: document.querySelector("#Picture1 line").getBoundingClientRect().width,
+        scale: document.getElementById("PrintScale").innerText,
+        under: document.getElementById("PrintScale").getBoundingClientRect().top >= document.getElementById("Picture1").getBoundingClientRect().bottom,
+        afterSolution: document.getElementById("Picture1").getBoundingClientRect().top >= document.getElementById("Steps").getBoundingClientRect().bottom,
+      }));
+      const cm = 96 / 2.54;
+      assert.ok(Math.abs(printed.base - 8 * cm) < 2, `AB is ${printed.base} px, not 8 cm`);
+      assert.deepEqual({ ...printed, base: 0 }, { base: 0, scale, under: true, afterSolution: true });
+    } finally {
+      await tab.page.emulateMediaType(null);
+    }
+    assert.equal(await tab.run(() => getComputedStyle(document.getElementById("PrintScale")).display), "none");
   }
 });
 

@@ -25,6 +25,7 @@ const stateOf = (c) => ({
   solution: "",
   copy: "",
   message: { title: "", text: "" },
+  picture: core.Form_Load().picture,
 });
 const before = ["", "", "", "", "", ""];
 
