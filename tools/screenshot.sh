@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts the calculator in a virtual X display and saves a PNG of its window.
-#   tools/screenshot.sh [OUTPUT.png] [SCALE] [tooltip]     (defaults: docs/screenshot.png, 1)
+#   tools/screenshot.sh [OUTPUT.png] [SCALE] [tooltip|calculated]   (defaults: docs/screenshot.png, 1)
 # With "tooltip" it first calculates "a,b,c" for a = 5, b = 3, c = 1 and presses F1 in the box of S,
-# so that the picture shows the tooltip that explains S.
-# Needs a built ./build/app/trapezoid, and for "tooltip" the places of the controls that the web
+# so that the picture shows the tooltip that explains S; with "calculated" it calculates "a,b,c" for
+# a = 8, b = 5, c = 2, so that the picture shows the trapezoid drawn to scale.
+# Needs a built ./build/app/trapezoid, and for "tooltip" and "calculated" the places of the controls that the web
 # build writes (build-web/web/page/window.json, bash tools/web.sh build); installs Xvfb, xdotool
 # and ImageMagick's import if missing.
 set -euo pipefail
@@ -29,7 +30,7 @@ for _ in $(seq 50); do
 done
 sleep 1
 : "${id:?the window did not appear}"
-if [ "$mode" != tooltip ]; then
+if [ "$mode" = window ]; then
   import -window "$id" "$out"
   echo "saved $out"
   exit 0
@@ -43,11 +44,19 @@ c = next(c for c in json.load(open(sys.argv[1]))["controls"] if c["id"] == sys.a
 print(int(c["left"] + c["width"] / 2), int(c["top"] + c["height"] / 2))' build-web/web/page/window.json "$1"
 }
 click() { read -r x y < <(middle "$1"); xdotool mousemove $((left + x * scale)) $((top + y * scale)) click 1; sleep 0.2; }
-for row_value in 0:5 1:3 2:1; do
+values="0:5 1:3 2:1"
+[ "$mode" = calculated ] && values="0:8 1:5 2:2"
+for row_value in $values; do
   click "Text2_${row_value%%:*}"
   xdotool type "${row_value##*:}"
 done
 click Command1_0
+if [ "$mode" = calculated ]; then
+  sleep 0.5
+  import -window "$id" "$out"
+  echo "saved $out"
+  exit 0
+fi
 click Text2_5
 xdotool key F1
 sleep 1
