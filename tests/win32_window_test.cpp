@@ -293,6 +293,78 @@ TEST(Win32Window, ShowsTheDesignsColours) {
   EXPECT_EQ(PixelAt(w.window->Handle(), 4, 100), rgb(design::kBackground));
 }
 
+// The picture box's client area as it paints itself, pixel by pixel.
+struct Painted {
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;
+
+  // Dark where the pixel at (x, y) of the picture, or one beside it, is darker than mid grey.
+  bool Dark(double x, double y) const {
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const int px = static_cast<int>(x) + dx, py = static_cast<int>(y) + dy;
+        if (px < 0 || py < 0 || px >= width || py >= height) continue;
+        const COLORREF c = pixels[static_cast<std::size_t>(py * width + px)];
+        if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128) return true;
+      }
+    }
+    return false;
+  }
+  friend bool operator==(const Painted&, const Painted&) = default;
+};
+
+Painted Paint(HWND box) {
+  RECT r;
+  GetClientRect(box, &r);
+  Painted p{r.right, r.bottom, {}};
+  HDC screen = GetDC(box);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, p.width, p.height);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) p.pixels.push_back(GetPixel(dc, x, y));
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(box, screen);
+  return p;
+}
+
+// Picture1 paints the window's picture: the default drawing at load, the computed trapezoid after
+// a calculation (its bases where the data put them), the default drawing again after Clear.
+TEST(Win32Window, PictureBoxPaintsTheDrawingOfTheState) {
+  Shown w(runtime::CSettings());
+  HWND box = w.Item(Control::Picture1);
+  const Painted before = Paint(box);
+  ASSERT_EQ(before.width, panel::Picture::kWidth);
+  // The default drawing's AB from (15, 156) to (170, 156), DH at x = 54.5; white inside.
+  EXPECT_TRUE(before.Dark(90, 156));
+  EXPECT_TRUE(before.Dark(54, 100));
+  EXPECT_FALSE(before.Dark(110, 120));
+
+  TypeExample(w, 0);
+  Click(w.Item(Control::Command1, 0));
+  Pump(*w.window);
+  model::Rows rows;
+  for (int q = 0; q < 3; ++q) rows[q] = {true, kExample[q]};
+  const panel::Picture computed = panel::Press(0, rows, runtime::CSettings()).picture;
+  ASSERT_NE(computed, panel::DefaultDrawing());
+  const Painted after = Paint(box);
+  EXPECT_NE(after, before);
+  for (int k = 0; k < 4; ++k) {  // AB, DC and the legs, a quarter of the way along
+    const panel::Line& side = computed.lines.at(static_cast<std::size_t>(k));
+    EXPECT_TRUE(
+        after.Dark(side.from.x + (side.to.x - side.from.x) / 4, side.from.y + (side.to.y - side.from.y) / 4))
+        << k;
+  }
+
+  Click(w.Item(Control::Command1, 1));
+  Pump(*w.window);
+  EXPECT_EQ(Paint(box), before);
+}
+
 // Each control stands at the design's place in the window's font, and on a screen of twice the
 // density at twice the place.
 TEST(Win32Window, ControlsStandAtTheDesignsPlacesAndScale) {

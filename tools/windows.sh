@@ -4,6 +4,7 @@
 #   tools/windows.sh test         builds, then runs the tests under Wine on a virtual display (the
 #                                 parity test needs the desktop's build/tests/parity_cases)
 #   tools/windows.sh screenshot   builds, then saves docs/windows.png (or the path given after it)
+#                                 after a calculation of a = 8, b = 5, c = 2
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh --windows
@@ -21,7 +22,7 @@ case "${1:-build}" in
   test) ctest --preset windows ;;
   screenshot)
     trap stop_wine EXIT
-    xvfb-run -a -s '-screen 0 1600x1200x24' bash tools/windows_screenshot.sh build-windows/trapezoid.exe "${2:-docs/windows.png}"
+    xvfb-run -a -s '-screen 0 1600x1200x24' bash tools/windows_screenshot.sh build-windows/trapezoid.exe "${2:-docs/windows.png}" calculated
     ;;
   *) echo "usage: tools/windows.sh [build|test|screenshot]" >&2 && exit 2 ;;
 esac

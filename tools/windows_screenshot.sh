@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Starts the Windows program under Wine on the X display it is given (DISPLAY) and saves a PNG
 # of its window. Run through tools/windows.sh screenshot, which starts a virtual display.
-#   tools/windows_screenshot.sh PROGRAM.exe OUTPUT.png
+#   tools/windows_screenshot.sh PROGRAM.exe OUTPUT.png [calculated]
+# With "calculated" it first calculates "a,b,c" for a = 8, b = 5, c = 2, so that the picture shows
+# the trapezoid drawn to scale; that needs the places of the controls that the web build writes
+# (build-web/web/page/window.json, bash tools/web.sh build).
 set -euo pipefail
 exe=$1
 out=$2
@@ -17,5 +20,20 @@ for _ in $(seq 100); do
 done
 : "${id:?the window did not appear}"
 sleep 2
+if [ "${3:-}" = calculated ]; then
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4}')"
+  middle() {
+    python3 -c 'import json, sys
+c = next(c for c in json.load(open(sys.argv[1]))["controls"] if c["id"] == sys.argv[2])
+print(int(c["left"] + c["width"] / 2), int(c["top"] + c["height"] / 2))' build-web/web/page/window.json "$1"
+  }
+  click() { read -r x y < <(middle "$1"); xdotool mousemove $((left + x)) $((top + y)) click 1; sleep 0.3; }
+  for row_value in 0:8 1:5 2:2; do
+    click "Text2_${row_value%%:*}"
+    xdotool type --delay 50 "${row_value##*:}"
+  done
+  click Command1_0
+  sleep 1
+fi
 import -window "$id" "$out"
 echo "saved $out"

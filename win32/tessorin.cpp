@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "win32/accessible.h"
+#include "win32/picture.h"
 #include "win32/wide.h"
 
 namespace win32 {
@@ -34,8 +36,6 @@ Tessorin::~Tessorin() {
   }
   DeleteObject(windowBrush_);
   DeleteObject(font_);
-  DeleteObject(drawing_);
-  DeleteObject(drawing2x_);
 }
 
 HWND Tessorin::Item(Control control, int element) const {
@@ -143,6 +143,12 @@ void Tessorin::Paint(const panel::State& before) {
     if (BoxText(i) != row.text) SetWindowTextW(box, Wide(row.text).c_str());
     // spares screen readers a change that is none
     if (before.rows[i].working != row.working) PaintWorking(i);
+  }
+  if (before.picture != state_.picture) {
+    SendMessageW(Item(Control::Picture1), kSetPicture, reinterpret_cast<WPARAM>(&state_.picture), dpi_);
+  }
+  if (before.picture.description != state_.picture.description) {
+    SetAccessibleDescription(Item(Control::Picture1), state_.picture.description);
   }
   HideHelp();
 }

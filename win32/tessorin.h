@@ -77,8 +77,6 @@ class Tessorin {
   HWND help_ = nullptr;         // the working of the box with the focus, on F1
   HWND focus_ = nullptr;        // the control that had the focus when the window was left
   HFONT font_ = nullptr;
-  HBITMAP drawing_ = nullptr;
-  HBITMAP drawing2x_ = nullptr;
   std::vector<HBRUSH> brushes_;  // by index in panel::Controls(); nullptr where it has no colour
   HBRUSH windowBrush_ = nullptr;
   int dpi_ = 96;

@@ -146,10 +146,6 @@ HWND Tessorin::MakeControl(const panel::ControlSpec& spec, int id) {
       SetWindowSubclass(control, BoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
       break;
     case Control::Text1: SetWindowSubclass(control, BoxProc, 0, reinterpret_cast<DWORD_PTR>(this)); break;
-    case Control::Picture1:
-      drawing_ = LoadJpeg(instance_, L"TRAPEZOID");
-      drawing2x_ = LoadJpeg(instance_, L"TRAPEZOID2X");
-      break;
     default: break;
   }
   return control;
@@ -187,13 +183,9 @@ void Tessorin::LayOut(int dpi) {
   }
   if (old != nullptr) DeleteObject(old);
 
-  // On a screen of twice the density or more, the drawing made at twice the size stays sharp.
-  if (HWND picture = Item(Control::Picture1); picture != nullptr && drawing_ != nullptr) {
-    BITMAP info;
-    GetObjectW(drawing_, sizeof info, &info);
-    const bool sharp = dpi >= 192 && drawing2x_ != nullptr;
-    SendMessageW(picture, kSetDrawing, reinterpret_cast<WPARAM>(sharp ? drawing2x_ : drawing_),
-                 MAKELPARAM(scale(info.bmWidth), scale(info.bmHeight)));
+  // The picture in lines and letters at the screen's density.
+  if (HWND picture = Item(Control::Picture1)) {
+    SendMessageW(picture, kSetPicture, reinterpret_cast<WPARAM>(&state_.picture), dpi);
   }
   SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, scale(480));
   SendMessageW(help_, TTM_SETMAXTIPWIDTH, 0, scale(480));
