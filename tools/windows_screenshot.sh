@@ -21,7 +21,12 @@ done
 : "${id:?the window did not appear}"
 sleep 2
 if [ "${3:-}" = calculated ]; then
-  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4}')"
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4}
+    / Width:/ {print "width=" $2} / Height:/ {print "height=" $2}')"
+  # Wine draws the frame itself: the client area of 481 × 424 stands inside its borders, under the caption.
+  border=$(((width - 481) / 2))
+  left=$((left + border))
+  top=$((top + height - 424 - border))
   middle() {
     python3 -c 'import json, sys
 c = next(c for c in json.load(open(sys.argv[1]))["controls"] if c["id"] == sys.argv[2])
