@@ -15,11 +15,11 @@ let settings;
 let events = Promise.resolve();
 let waiting = 0;
 
-// Runs `event` (core, state) => state once the core is here and paints the state it returns; when
-// the core cannot be loaded, `unloaded` runs instead, and the next event tries again.
 // Settles once every event so far has been painted, or found the core missing.
 export const settled = () => events;
 
+// Runs `event` (core, state) => state once the core is here and paints the state it returns; when
+// the core cannot be loaded, `unloaded` runs instead, and the next event tries again.
 function dispatch(event, unloaded = () => {}) {
   ++waiting;
   events = events
