@@ -19,12 +19,13 @@ let waiting = 0;
 export const settled = () => events;
 
 // Runs `event` (core, state) => state once the core is here and paints the state it returns; when
-// the core cannot be loaded, `unloaded` runs instead, and the next event tries again.
-function dispatch(event, unloaded = () => {}) {
+// the core cannot be loaded, `unloaded` runs instead. After a failed load only a calculation
+// (`again`) tries anew.
+function dispatch(event, unloaded = () => {}, again = false) {
   ++waiting;
   events = events
     .then(() =>
-      core().then((module) => {
+      core(again).then((module) => {
         state ??= arrived(module);
         state = event(module, state);
         if (waiting === 1) paint(state);
@@ -126,7 +127,7 @@ Text2.forEach((box, i) =>
 );
 Command1[0].addEventListener("click", () =>
   // The core could not be loaded; the next press tries again.
-  dispatch(Calculate, () => showMessage(...noCoreMessage())),
+  dispatch(Calculate, () => showMessage(...noCoreMessage()), true),
 );
 Command1[1].addEventListener("click", () => dispatch((module, s) => module.Command1_Click(s, 1, settings ?? module.defaultSettings())));
 document.getElementById("Message").addEventListener("close", () => dispatch((module, s) => module.Message_Close(s)));
