@@ -6,10 +6,11 @@
 //   node bench/lighthouse.mjs /tmp/lh/node_modules/lighthouse [RUNS]   (default 3 runs)
 // It drives Debian's Chromium (CHROME_PATH, default /usr/bin/chromium) over tools/serve.mjs,
 // which compresses what it sends; it needs a built site (bash tools/web.sh build).
-import { execFileSync } from "node:child_process";
+import { execFile } from "node:child_process";
 import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
+import { promisify } from "node:util";
 import { serveSite } from "../tools/browser.mjs";
 
 const [lighthouse, runs = "3"] = process.argv.slice(2);
@@ -20,10 +21,11 @@ if (!lighthouse) {
 const median = (values) => [...values].sort((x, y) => x - y)[Math.floor(values.length / 2)];
 const work = mkdtempSync(join(tmpdir(), "trapezoid-lighthouse-"));
 
-// One Lighthouse run of `url`: its figures in milliseconds and its score out of 100.
-function measure(url) {
+// One Lighthouse run of `url`: its figures in milliseconds and its score out of 100. The run is
+// a process of its own, so that this one's server answers meanwhile.
+async function measure(url) {
   const report = join(work, "report.json");
-  execFileSync(
+  await promisify(execFile)(
     process.execPath,
     [
       join(lighthouse, "cli", "index.js"),
@@ -34,7 +36,7 @@ function measure(url) {
       "--quiet",
       "--chrome-flags=--headless=new --no-sandbox",
     ],
-    { env: { ...process.env, CHROME_PATH: process.env.CHROME_PATH ?? "/usr/bin/chromium" }, stdio: "inherit" },
+    { env: { ...process.env, CHROME_PATH: process.env.CHROME_PATH ?? "/usr/bin/chromium" } },
   );
   const { audits, categories } = JSON.parse(readFileSync(report, "utf8"));
   return {
@@ -46,12 +48,13 @@ function measure(url) {
 }
 
 const empty = mkdtempSync(join(tmpdir(), "trapezoid-empty-"));
-writeFileSync(join(empty, "index.html"), "<!doctype html><title>empty</title>\n");
+// One word, so that there is a paint to measure.
+writeFileSync(join(empty, "index.html"), "<!doctype html><title>empty</title><p>empty</p>\n");
 const servers = [await serveSite(), await serveSite(empty)];
 const results = [[], []];
 try {
   for (let run = 0; run < Number(runs); ++run) {
-    for (const k of [0, 1]) results[k].push(measure(servers[k].url));
+    for (const k of [0, 1]) results[k].push(await measure(servers[k].url));
   }
 } finally {
   servers.forEach(({ server }) => server.close());

@@ -15,16 +15,17 @@ let settings;
 let events = Promise.resolve();
 let waiting = 0;
 
-// Runs `event` (core, state) => state once the core is here and paints the state it returns; when
-// the core cannot be loaded, `unloaded` runs instead, and the next event tries again.
 // Settles once every event so far has been painted, or found the core missing.
 export const settled = () => events;
 
-function dispatch(event, unloaded = () => {}) {
+// Runs `event` (core, state) => state once the core is here and paints the state it returns; when
+// the core cannot be loaded, `unloaded` runs instead. After a failed load only a calculation
+// (`again`) tries anew.
+function dispatch(event, unloaded = () => {}, again = false) {
   ++waiting;
   events = events
     .then(() =>
-      core().then((module) => {
+      core(again).then((module) => {
         state ??= arrived(module);
         state = event(module, state);
         if (waiting === 1) paint(state, module.Picture1_Svg(state));
@@ -133,7 +134,7 @@ Text2.forEach((box, i) =>
 );
 Command1[0].addEventListener("click", () => {
   // The core could not be loaded; the next press tries again.
-  dispatch(Calculate, () => showMessage(...noCoreMessage()));
+  dispatch(Calculate, () => showMessage(...noCoreMessage()), true);
   events = events.then(answered);
 });
 Command1[1].addEventListener("click", () => dispatch((module, s) => module.Command1_Click(s, 1, settings ?? module.defaultSettings())));

@@ -3,20 +3,23 @@
 // fails is forgotten, so that the next event tries again.
 let module;
 let attempt = 0;
+let failed = false;
 
 function load() {
   if (module) return module;
+  failed = false;
   // A failed import stays failed under its address, so a new attempt asks under a new one.
   const address = attempt++ === 0 ? "./trapezoid.js" : `./trapezoid.js?attempt=${attempt}`;
   module = import(address)
     .then(({ default: createCore }) => createCore())
     .catch((error) => {
       module = undefined;
+      failed = true;
       throw error;
     });
   return module;
 }
-// A failure here is told when the user first asks for a calculation. The page's modules start
+// A failure here is told when the user next asks for a calculation. The page's modules start
 // after its first paint, often once it has loaded already.
 const early = () => load().catch(() => {});
 if (document.readyState === "complete") early();
@@ -26,5 +29,7 @@ else addEventListener("load", early, { once: true });
 export const ready = () => load().then(() => undefined);
 
 // The core: the window's state and events (Form_Load, List1_Click, Text2_Change, Command1_Click,
-// Message_Close) and defaultSettings. Rejects when it cannot be loaded.
-export const core = () => load();
+// Message_Close) and defaultSettings, loaded or on its way. Rejects when it cannot be loaded; after
+// a load that failed, only a call `again` tries anew (a press of Изчисли), so that every keystroke
+// does not fetch it once more.
+export const core = (again = false) => (failed && !again ? Promise.reject(new Error("no core")) : load());
