@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 clang_format=$(command -v clang-format-14 || command -v clang-format)
-mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+# Files not yet added count too, so that a new file is checked before it is committed.
+mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h')
 if [ "${1:-}" = --check ]; then
   "$clang_format" --dry-run --Werror "${files[@]}"
 else
