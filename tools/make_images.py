@@ -1,10 +1,8 @@
 #!/usr/bin/python3
 """Draws the program's two images from our own drawing commands.
 
-  form/images/trapezoid.jpg   the drawing shown in the window (183 x 197, greyscale JPEG, 96 dpi)
-  form/images/trapezoid@2x.jpg  the same drawing for screens scaled by two (366 x 394, 192 dpi)
-  form/images/trapezoid.svg   the same drawing in lines and letters, which the web page writes
-                              into itself: sharp at any scale, and no file to wait for
+  form/images/trapezoid.svg   the default drawing in lines and letters, to which the tests hold the
+                              picture data that every front end paints
   form/images/hamburger.ico   the window and program icon (32 x 32, 256 colours, transparency mask)
   packaging/icons/...         the same icon as PNG in the hicolor sizes, and as SVG
 
@@ -35,24 +33,6 @@ LETTERING = [
     ("A", 9, 158), ("H", 49, 158), ("AB=a", 104, 158), ("B", 167, 158),
     ("DH = h   AD= BC=b", 30, 177),
 ]
-
-
-def draw_trapezoid(path, scale=1):
-    s = SUPER * scale
-    img = Image.new("L", (183 * s, 197 * s), 255)
-    g = ImageDraw.Draw(img)
-    pt = lambda p: (p[0] * s, p[1] * s)
-    for p, q in [(A, B), (D, C), (A, D), (B, C)]:
-        g.line([pt(p), pt(q)], fill=0, width=2 * s)
-    for x in (D[0], C[0]):
-        g.line([pt((x, D[1])), pt((x, A[1]))], fill=0, width=s)
-    for y in range(AXIS_TOP, AXIS_BOTTOM, 6):  # dashed axis of symmetry
-        g.line([pt((AXIS_X, y)), pt((AXIS_X, min(y + 3, AXIS_BOTTOM)))], fill=0, width=s)
-    font = ImageFont.truetype(FONT, 13 * s)
-    for text, x, y in LETTERING:
-        g.text((x * s, y * s), text, fill=0, font=font)
-    img = img.resize((183 * scale, 197 * scale), Image.LANCZOS)
-    img.save(path, "JPEG", quality=92, dpi=(96 * scale, 96 * scale), progressive=False, optimize=False)
 
 
 def trapezoid_svg():
@@ -185,8 +165,6 @@ def write_ico_8bit(img, path):
 def main():
     images = ROOT / "form" / "images"
     images.mkdir(parents=True, exist_ok=True)
-    draw_trapezoid(images / "trapezoid.jpg")
-    draw_trapezoid(images / "trapezoid@2x.jpg", scale=2)
     (images / "trapezoid.svg").write_text(trapezoid_svg())
     write_ico_8bit(render_icon(32), images / "hamburger.ico")
 
