@@ -15,6 +15,14 @@ let settings;
 let events = Promise.resolve();
 let waiting = 0;
 
+// Until the core has arrived (or where it could not be fetched), a choice in the list and «Изчисти»
+// show at once the state the core gives them then: the chosen combination, fresh. The page's
+// generator wrote those states with the core itself; the core's own answer follows.
+const chosen = JSON.parse(document.getElementById("Chosen").textContent);
+function answerEarly(combination) {
+  if (!state && chosen[combination]) paint(chosen[combination]);
+}
+
 // Settles once every event so far has been painted, or found the core missing.
 export const settled = () => events;
 
@@ -124,6 +132,7 @@ function ConnectWorking() {
 
 List1[0].addEventListener("change", () => {
   const row = List1[0].selectedIndex;
+  answerEarly(row);
   dispatch((module, s) => module.List1_Click(s, row));
 });
 Text2.forEach((box, i) =>
@@ -137,7 +146,10 @@ Command1[0].addEventListener("click", () => {
   dispatch(Calculate, () => showMessage(...noCoreMessage()), true);
   events = events.then(answered);
 });
-Command1[1].addEventListener("click", () => dispatch((module, s) => module.Command1_Click(s, 1, settings ?? module.defaultSettings())));
+Command1[1].addEventListener("click", () => {
+  answerEarly(List1[0].selectedIndex);
+  dispatch((module, s) => module.Command1_Click(s, 1, settings ?? module.defaultSettings()));
+});
 document.getElementById("Message").addEventListener("close", () => dispatch((module, s) => module.Message_Close(s)));
 document.getElementById("Share").addEventListener("click", Share);
 ConnectWorking();

@@ -78,6 +78,38 @@ const panel::State& Loaded() {
 
 const panel::Row& LoadedRow(const Entry& e) { return Loaded().rows.at(static_cast<std::size_t>(e.element)); }
 
+// What the page paints of a state (web/window.js), as JSON that can stand inside a <script>.
+std::string Painted(const panel::State& s) {
+  const auto text = [](const std::string& t) { return web::Json(t); };
+  std::ostringstream out;
+  out << "{\"combination\":" << s.combination << ",\"maxLength\":" << s.maxLength << ",\"rows\":[";
+  for (std::size_t i = 0; i < s.rows.size(); ++i) {
+    const panel::Row& r = s.rows[i];
+    out << (i ? "," : "") << "{\"ticked\":" << (r.ticked ? "true" : "false")
+        << ",\"readOnly\":" << (r.readOnly ? "true" : "false") << ",\"text\":" << text(r.text)
+        << ",\"working\":" << text(r.working) << ",\"description\":" << text(r.description) << "}";
+  }
+  out << "],\"solution\":" << text(s.solution) << ",\"message\":{\"title\":" << text(s.message.title)
+      << ",\"text\":" << text(s.message.text)
+      << "},\"picture\":{\"description\":" << text(s.picture.description)
+      << ",\"printWidth\":" << s.picture.printWidth << ",\"printScale\":" << text(s.picture.printScale)
+      << "}}";
+  std::string json = out.str();
+  for (std::size_t at = json.find('<'); at != std::string::npos; at = json.find('<', at))
+    json.replace(at, 1, "\\u003c");
+  return json;
+}
+
+// The state each choice in the list gives the loaded window, which is also what «Изчисти» leaves
+// before anything is calculated: the page paints it at once while the core is still on its way.
+std::string Chosen() {
+  std::string out = "[";
+  for (int i = 0; i < model::kCombinationCount; ++i) {
+    out += (i ? ",\n" : "") + Painted(panel::List1_Click(Loaded(), i));
+  }
+  return out + "]";
+}
+
 void WriteList(std::ostream& out, const Entry& e) {
   out << "<select id=\"" << Id(e) << "\" size=\"" << model::kCombinationCount << '"' << Spoken(e) << ">\n";
   for (int i = 0; i < model::kCombinationCount; ++i) {
@@ -206,7 +238,8 @@ std::string Page(const Inlined& inlined) {
       << Html(texts::kNoCoreTitle) << "\" data-no-core=\"" << Html(texts::kNoCore) << "\">\n"
       << "<h2 id=\"MessageTitle\"></h2>\n<p id=\"MessageText\"></p>\n"
       << "<form method=\"dialog\"><button autofocus>" << Html(texts::kOk) << "</button></form>\n"
-      << "</dialog>\n<script type=\"module\" data-modules=\"" << Html(inlined.modules) << "\">\n"
+      << "</dialog>\n<script type=\"application/json\" id=\"Chosen\">" << Chosen() << "</script>\n"
+      << "<script type=\"module\" data-modules=\"" << Html(inlined.modules) << "\">\n"
       << inlined.start << "</script>\n</body>\n</html>\n";
   return out.str();
 }

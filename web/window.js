@@ -37,7 +37,7 @@ let drawn;
 // screen readers and, for paper, its width at the scale written under it.
 function paintPicture(svg, picture) {
   const box = document.getElementById("Picture1");
-  if (svg !== drawn) {
+  if (svg !== undefined && svg !== drawn) {
     box.innerHTML = svg.slice(svg.indexOf(">") + 1, svg.lastIndexOf("</svg>"));
     drawn = svg;
   }
@@ -50,8 +50,8 @@ function paintPicture(svg, picture) {
 
 // Paints `state` (window/form.h): the list's choice, each row's tick and box with its working as
 // its tooltip and after its description, the whole solution that a phone shows as text under the
-// buttons (and paper too), the picture (`svg`, as the core writes it) and the message. Where the
-// phone can share, a button hands the problem on.
+// buttons (and paper too), the picture (`svg`, as the core writes it; none leaves the one shown)
+// and the message. Where the phone can share, a button hands the problem on.
 export function paint(state, svg) {
   if (List1[0].selectedIndex !== state.combination) List1[0].selectedIndex = state.combination;
   state.rows.forEach((row, i) => {

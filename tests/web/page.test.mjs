@@ -151,6 +151,29 @@ test("what is typed before the behaviour arrives stays, focus included; a reload
   }
 });
 
+test("before the core arrives, a choice in the list and Изчисти answer at once", limit, async () => {
+  let arrive;
+  const late = new Promise((resolve) => (arrive = resolve));
+  const slow = await serveSite(undefined, { hold: (path) => path.startsWith("/trapezoid.") && late });
+  try {
+    await tab.open(slow.url);
+    await waitFor(() => performance.getEntriesByName(new URL("behaviour.js", location.href).href).length > 0, "the behaviour");
+    await tab.run(() => import("./behaviour.js").then(() => true));
+    await tab.click('#List1_0 option[value="3"]'); // b,c,h
+    const fresh = [false, true, true, true, false, false].map((given) => [given, given, ""]);
+    assert.deepEqual((await rows()).map((r) => [r.ticked, r.editable, r.text]), fresh);
+    await typeRow([undefined, "5", "2"]);
+    await tab.click("#Command1_1");
+    assert.deepEqual((await rows()).map((r) => [r.ticked, r.editable, r.text]), fresh);
+    arrive();
+    await live(); // the core's own answer is the same
+    assert.deepEqual((await rows()).map((r) => [r.ticked, r.editable, r.text]), fresh);
+  } finally {
+    arrive();
+    await slow.close();
+  }
+});
+
 // The page asks for its behaviour at its first paint, or a second after its script ran where the
 // engine never says that it painted.
 test("an engine that reports no paint still gets the behaviour, a second later", { ...limit, skip: engine === "webkit" && "WebKitGTK reports no paint and starts at once" }, async () => {
