@@ -16,15 +16,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-template <typename Compute>
-std::optional<Exact> IfExact(const Compute& compute) {
-  try {
-    return compute();
-  } catch (const NoExactForm&) {
-    return std::nullopt;
-  }
-}
-
 // A measure's double beside its exact form, if any.
 struct Value {
   double value;

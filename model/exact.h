@@ -74,4 +74,15 @@ Exact SquareRoot(const Exact& x);
 // reads back as the same double (0.1 is 1/10, 2.5 is 5/2).
 Rational ExactDecimal(double value);
 
+// What `compute` gives, or nothing where the number has no exact form: the one place where a
+// lost exact form is caught.
+template <typename Compute>
+std::optional<Exact> IfExact(const Compute& compute) {
+  try {
+    return compute();
+  } catch (const NoExactForm&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace model

@@ -2,19 +2,7 @@
 
 namespace model {
 
-namespace {
-
-// The one place where a lost exact form is caught.
-template <typename Compute>
-std::optional<Exact> IfExact(const Compute& compute) {
-  try {
-    return compute();
-  } catch (const NoExactForm&) {
-    return std::nullopt;
-  }
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::optional<Exact> ExactGiven(double value) {
   return IfExact([&] { return Exact(ExactDecimal(value)); });

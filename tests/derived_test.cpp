@@ -11,25 +11,14 @@
 #include "model/shape.h"
 #include "runtime/val.h"
 #include "settings.h"
+#include "solved.h"
 
 namespace {
 
 const runtime::RegionalSettings kBg = test_settings::Bulgarian();
 
-struct Solved {
-  model::Measures measures;
-  model::ExactTerms exact;
-};
-
-Solved Solve(int index, const std::array<const char*, 3>& given) {
-  model::Measures read{};
-  std::size_t k = 0;
-  for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
-    read[q] = runtime::Val(given[k++], runtime::CSettings());
-  }
-  const model::Run run = model::Solve(index, read);
-  return {run.measures(), run.exact};
-}
+using test_solved::Solve;
+using test_solved::Solved;
 
 // Each measure as a pupil writes its answer: "d = √41 ≈ 6,4031242", "α ≈ 53,13° ≈ 53°08′".
 std::string Figures(const model::Derived& d) {

@@ -14,6 +14,7 @@
 #include "model/combination.h"
 #include "runtime/val.h"
 #include "settings.h"
+#include "solved.h"
 #include "window/glyphs.h"
 #include "window/print_scale.h"
 #include "window/shape_words.h"
@@ -29,20 +30,8 @@ using panel::Point;
 
 const runtime::RegionalSettings kBg = test_settings::Bulgarian();
 
-struct Solved {
-  model::Measures measures;
-  model::ExactTerms exact;
-};
-
-Solved Solve(int index, const std::array<const char*, 3>& given) {
-  model::Measures read{};
-  std::size_t k = 0;
-  for (model::Quantity q : model::kCombinations[static_cast<std::size_t>(index)].given) {
-    read[q] = runtime::Val(given[k++], runtime::CSettings());
-  }
-  const model::Run run = model::Solve(index, read);
-  return {run.measures(), run.exact};
-}
+using test_solved::Solve;
+using test_solved::Solved;
 
 Picture Drawing(int index, const std::array<const char*, 3>& given) {
   const Solved s = Solve(index, given);
