@@ -111,9 +111,7 @@ TEST(Win32Accessible, EveryControlIsNamedAndEachBoxTellsHowToCopy) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  test::StartWindows();
   DWORD cookie = 0;
   if (FAILED(CoRegisterClassObject(CLSID_AccPropServices, static_cast<IClassFactory*>(&annotations),
                                    CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie))) {

@@ -20,6 +20,14 @@ namespace test {
 
 using Control = panel::layout::Control;
 
+// What a test program sets up before its first window, as the program's own main() does: the
+// common controls and COM for the accessibility annotations.
+inline void StartWindows() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+}
+
 // Delivers what is waiting for the window, as its message loop would.
 inline void Pump(const win32::Tessorin& window) {
   MSG message;

@@ -408,9 +408,7 @@ TEST(Win32Window, ControlsStandAtTheDesignsPlacesAndScale) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  test::StartWindows();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
