@@ -43,6 +43,7 @@ async function measure(url) {
     interactive: audits.interactive.numericValue,
     blocking: audits["total-blocking-time"].numericValue,
     paint: audits["largest-contentful-paint"].numericValue,
+    shift: audits["cumulative-layout-shift"].numericValue,
     score: Math.round(categories.performance.score * 100),
   };
 }
@@ -54,7 +55,13 @@ const servers = [await serveSite(), await serveSite(empty)];
 const results = [[], []];
 try {
   for (let run = 0; run < Number(runs); ++run) {
-    for (const k of [0, 1]) results[k].push(await measure(servers[k].url));
+    for (const k of [0, 1]) {
+      const r = await measure(servers[k].url);
+      results[k].push(r);
+      // each run on its own line, so that a low score shows which figure brought it down
+      const figures = `interactive ${r.interactive.toFixed(0)} ms, blocking ${r.blocking.toFixed(0)} ms, largest paint ${r.paint.toFixed(0)} ms, layout shift ${r.shift.toFixed(3)}`;
+      console.log(`run ${run + 1}, ${k ? "empty page" : "page"}: ${figures}, performance ${r.score}`);
+    }
   }
 } finally {
   servers.forEach(({ server }) => server.close());

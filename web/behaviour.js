@@ -6,8 +6,8 @@ import { problemSearch, readProblem, typedForm } from "./link.js";
 import { numberFormat, pageLocale } from "./regional.js";
 import { Check1, Command1, List1, Text2, givenRows, hideTip, noCoreMessage, paint, showMessage, showTip } from "./window.js";
 
-// The window's state as the core last returned it; none until the core has arrived.
-let state;
+// Whether the core has been told what happened on the page before it arrived.
+let caughtUp = false;
 // Read at the first calculation: the language's number data need not hold up the window.
 let settings;
 // The events in the order they came: each waits for the core and for the one before it. Events
@@ -15,45 +15,47 @@ let settings;
 let events = Promise.resolve();
 let waiting = 0;
 
-// Until the core has arrived (or where it could not be fetched), a choice in the list and «Изчисти»
-// show at once the state the core gives them then: the chosen combination, fresh. The page's
-// generator wrote those states with the core itself; the core's own answer follows.
+// A choice in the list and «Изчисти» show at once the state the core gives them: the chosen
+// combination, fresh, its boxes open or read-only before the next key, whether the core is still
+// on its way, could not be fetched, or is working in its worker. The page's generator wrote those
+// states with the core itself; the core's own answer follows.
 const chosen = JSON.parse(document.getElementById("Chosen").textContent);
 function answerEarly(combination) {
-  if (!state && chosen[combination]) paint(chosen[combination]);
+  if (chosen[combination]) paint(chosen[combination]);
 }
 
 // Settles once every event so far has been painted, or found the core missing.
 export const settled = () => events;
 
-// Runs `event` (core, state) => state once the core is here and paints the state it returns; when
-// the core cannot be loaded, `unloaded` runs instead. After a failed load only a calculation
-// (`again`) tries anew.
-function dispatch(event, unloaded = () => {}, again = false) {
+// Hands the core, once it is here, the events that `list(core)` gives ([name, ...arguments], as
+// window/form.h names them), and paints the state they leave, which `then` sees first; when the
+// core cannot be loaded, `unloaded` runs instead. After a failed load only a calculation (`again`)
+// tries anew.
+function dispatch(list, { unloaded = () => {}, again = false, then = () => {} } = {}) {
   ++waiting;
   events = events
     .then(() =>
-      core(again).then((module) => {
-        state ??= arrived(module);
-        state = event(module, state);
-        if (waiting === 1) paint(state, module.Picture1_Svg(state));
+      core(again).then(async (module) => {
+        const before = caughtUp ? [] : arrived(module.loaded);
+        caughtUp = true;
+        const { state, svg } = await module.run([...before, ...list(module)]);
+        then(state);
+        if (waiting === 1) paint(state, svg);
       }, unloaded),
     )
     .catch((error) => console.error(error))
     .finally(() => --waiting);
 }
 
-// The state when the core first arrives. The page is written as the load leaves the window, and
-// this behaviour arrives after its first paint. A reload or a step back in history may have kept
-// the texts and the choice of the page before: then the load runs again. On a new visit what the
-// pupil did in the meantime stays, a combination already chosen applied.
-function arrived(module) {
-  let loaded = module.Form_Load();
-  if (restored()) return loaded;
+// What happened before the core arrived, as its events. The page is written as the load leaves
+// the window (`loaded`), and this behaviour arrives after its first paint. A reload or a step back
+// in history may have kept the texts and the choice of the page before: then the load stands. On a
+// new visit what the pupil did in the meantime stays, a combination already chosen applied.
+function arrived(loaded) {
+  if (restored()) return [];
   const chosen = List1[0].selectedIndex;
-  if (chosen !== loaded.combination) return module.List1_Click(loaded, chosen);
-  Text2.forEach((box, i) => (loaded = module.Text2_Change(loaded, i, box.value)));
-  return loaded;
+  if (chosen !== loaded.combination) return [["List1_Click", chosen]];
+  return Text2.map((box, i) => ["Text2_Change", i, box.value]);
 }
 
 // Whether the browser may have put back controls of an earlier visit of the page (when it cannot
@@ -63,12 +65,8 @@ function restored() {
   return type === "reload" || type === "back_forward";
 }
 
-function Calculate(module, before) {
-  settings ??= { ...module.defaultSettings(), ...numberFormat(pageLocale()) };
-  const after = module.Command1_Click(before, 0, settings);
-  if (after.solution) nameProblem(after);
-  return after;
-}
+// The number settings: the core's defaults under the browser's language.
+const numberSettings = (module) => (settings ??= { ...module.defaults, ...numberFormat(pageLocale()) });
 
 // Each press of «Изчисли» is answered (the core awaited, the boxes or the message written) in its
 // own time; the window counts the answers, for whoever waits on one.
@@ -95,11 +93,8 @@ function nameProblem(solved) {
 function OpenProblem() {
   const problem = readProblem(location.search, combinations(), letters());
   if (!problem) return;
-  dispatch((module, s) => {
-    s = module.List1_Click(s, problem.index);
-    for (const [row, text] of Object.entries(problem.values)) s = module.Text2_Change(s, Number(row), text);
-    return s;
-  });
+  const typed = Object.entries(problem.values).map(([row, text]) => ["Text2_Change", Number(row), text]);
+  dispatch(() => [["List1_Click", problem.index], ...typed]);
 }
 
 // Where the phone can share, its share sheet takes the problem's address.
@@ -133,27 +128,29 @@ function ConnectWorking() {
 List1[0].addEventListener("change", () => {
   const row = List1[0].selectedIndex;
   answerEarly(row);
-  dispatch((module, s) => module.List1_Click(s, row));
+  dispatch(() => [["List1_Click", row]]);
 });
 Text2.forEach((box, i) =>
   box.addEventListener("input", () => {
     const text = box.value;
-    dispatch((module, s) => module.Text2_Change(s, i, text));
+    dispatch(() => [["Text2_Change", i, text]]);
   }),
 );
 Command1[0].addEventListener("click", () => {
   // The core could not be loaded; the next press tries again.
-  dispatch(Calculate, () => showMessage(...noCoreMessage()), true);
+  const unloaded = () => showMessage(...noCoreMessage());
+  const then = (solved) => solved.solution && nameProblem(solved);
+  dispatch((module) => [["Command1_Click", 0, numberSettings(module)]], { unloaded, again: true, then });
   events = events.then(answered);
 });
 Command1[1].addEventListener("click", () => {
   answerEarly(List1[0].selectedIndex);
-  dispatch((module, s) => module.Command1_Click(s, 1, settings ?? module.defaultSettings()));
+  dispatch((module) => [["Command1_Click", 1, numberSettings(module)]]);
 });
-document.getElementById("Message").addEventListener("close", () => dispatch((module, s) => module.Message_Close(s)));
+document.getElementById("Message").addEventListener("close", () => dispatch(() => [["Message_Close"]]));
 document.getElementById("Share").addEventListener("click", Share);
 ConnectWorking();
-dispatch((module, s) => s);
+dispatch(() => []);
 OpenProblem();
 // The window opens with the focus in the assignment, which a phone shows last: no scrolling to it.
 // A pupil who has already gone into a box keeps it, and every key typed there.

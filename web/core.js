@@ -1,24 +1,49 @@
-// Loads the WebAssembly core, which decides everything the window does: after the window is up,
-// so that it does not hold the window up, or at the first event if that comes sooner. A load that
-// fails is forgotten, so that the next event tries again.
-let module;
+// The WebAssembly core, which decides everything the window does, in a worker (core_worker.js):
+// started after the window is up, so that it does not hold the window up, or at the first event if
+// that comes sooner. A start that fails is forgotten, so that a later call may try again.
+let started;
 let attempt = 0;
 let failed = false;
 
-function load() {
-  if (module) return module;
-  failed = false;
-  // A failed import stays failed under its address, so a new attempt asks under a new one.
-  const address = attempt++ === 0 ? "./trapezoid.js" : `./trapezoid.js?attempt=${attempt}`;
-  module = import(address)
-    .then(({ default: createCore }) => createCore())
-    .catch((error) => {
-      module = undefined;
-      failed = true;
-      throw error;
+// The core as the page talks to it: the loaded state, the default number settings, and `run`,
+// which hands the worker a list of events and resolves to the state they leave and its SVG. One
+// list at a time: each caller awaits its answer before sending the next.
+function start() {
+  // A new worker on a new address, so that nothing of a failed start is reused.
+  const worker = new Worker(attempt++ === 0 ? "./core_worker.js" : `./core_worker.js?attempt=${attempt}`, { type: "module" });
+  let answer;
+  let broken; // a worker that failed answers no more: every later list is refused at once
+  const run = (events) =>
+    new Promise((resolve, reject) => {
+      if (broken) return reject(broken);
+      answer = { resolve, reject };
+      worker.postMessage(events);
     });
-  return module;
+  return new Promise((resolve, reject) => {
+    worker.onerror = (event) => {
+      broken = new Error(event.message || "the core's worker failed");
+      reject(broken);
+      answer?.reject(broken);
+    };
+    worker.onmessage = ({ data }) => {
+      if (data.failed) return reject(new Error(data.failed));
+      worker.onmessage = ({ data: after }) => (after.error ? answer.reject(new Error(after.error)) : answer.resolve(after));
+      resolve({ loaded: data.state, defaults: data.defaults, run });
+    };
+  }).catch((error) => {
+    worker.terminate();
+    started = undefined;
+    failed = true;
+    throw error;
+  });
 }
+
+function load() {
+  failed = false;
+  started ??= start();
+  return started;
+}
+
 // A failure here is told when the user next asks for a calculation. The page's modules start
 // after its first paint, often once it has loaded already.
 const early = () => load().catch(() => {});
@@ -28,8 +53,7 @@ else addEventListener("load", early, { once: true });
 // Settles once the core can calculate.
 export const ready = () => load().then(() => undefined);
 
-// The core: the window's state and events (Form_Load, List1_Click, Text2_Change, Command1_Click,
-// Message_Close) and defaultSettings, loaded or on its way. Rejects when it cannot be loaded; after
-// a load that failed, only a call `again` tries anew (a press of Изчисли), so that every keystroke
-// does not fetch it once more.
+// The core, started or on its way. Rejects when it cannot be started; after a start that failed,
+// only a call `again` tries anew (a press of Изчисли), so that every keystroke does not fetch it
+// once more.
 export const core = (again = false) => (failed && !again ? Promise.reject(new Error("no core")) : load());

@@ -64,14 +64,28 @@ async function calculate(pressIt = () => tab.click("#Command1_0")) {
 // Two frames drawn: what the last event changed is on the screen.
 const drawn = () => tab.run(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(() => done(true)))));
 
-// Every quantity row: tick, tick enabled, box text, box editable.
-const rows = () =>
+// Every quantity row as the window shows it now: tick, tick enabled, box text, box editable.
+const shownRows = () =>
   tab.run(() =>
     [...document.querySelectorAll('[id^="Text2_"]')].map((box, i) => {
       const tick = document.getElementById(`Check1_${i}`);
       return { ticked: tick.checked, tickEnabled: !tick.disabled, text: box.value, editable: !box.readOnly };
     }),
   );
+// Once the page has answered every event so far (when its behaviour has arrived: the core works
+// in a worker and answers in its own time), the page's idea of the window.
+const answeredAll = () =>
+  tab.run(() => {
+    const arrived = performance.getEntriesByName(new URL("behaviour.js", location.href).href).length > 0;
+    return arrived ? import("./behaviour.js").then((behaviour) => behaviour.settled()).then(() => true) : true;
+  });
+// `check` run in the page once it has answered.
+const read = (check) => answeredAll().then(() => tab.run(check));
+// Every quantity row once the page has answered.
+const rows = async () => {
+  await answeredAll();
+  return shownRows();
+};
 const texts = async () => (await rows()).map((r) => r.text);
 const focused = () => tab.run(() => document.activeElement.id);
 
@@ -100,7 +114,7 @@ test("after load: a,b,c selected, its rows ticked and open, the rest read-only, 
   assert.equal(await tab.run(() => getComputedStyle(document.getElementById("Text1_1")).visibility), "hidden");
 });
 
-test("the window paints before the page asks for a script, with the drawing in it; then it works", limit, async () => {
+test("the window paints before the page asks for a script, with the drawing in it; the core runs in a worker", limit, async () => {
   await open();
   const [painted, asked] = await tab.run(() => [
     performance.getEntriesByType("paint").map((p) => p.startTime),
@@ -111,6 +125,8 @@ test("the window paints before the page asks for a script, with the drawing in i
   ]);
   assert.deepEqual(asked.filter((r) => !/\.(js|wasm)$/.test(r.name)), [], "the drawing is no file of its own");
   assert.ok(asked.some((r) => r.name === "behaviour.js"));
+  // The core is fetched, compiled and run by its worker, never by the page's own thread.
+  assert.deepEqual(asked.filter((r) => r.name.startsWith("trapezoid.")), [], "the core in the page's own thread");
   // WebKitGTK reports no paint: its behaviour starts at once.
   for (const r of painted.length ? asked : []) assert.ok(r.start >= Math.min(...painted), `${r.name} before the first paint`);
   assert.equal(await tab.run(() => getComputedStyle(document.querySelector("#Picture1 text")).fontStyle), "italic");
@@ -161,10 +177,10 @@ test("before the core arrives, a choice in the list and Изчисти answer at
     await tab.run(() => import("./behaviour.js").then(() => true));
     await tab.click('#List1_0 option[value="3"]'); // b,c,h
     const fresh = [false, true, true, true, false, false].map((given) => [given, given, ""]);
-    assert.deepEqual((await rows()).map((r) => [r.ticked, r.editable, r.text]), fresh);
+    assert.deepEqual((await shownRows()).map((r) => [r.ticked, r.editable, r.text]), fresh);
     await typeRow([undefined, "5", "2"]);
     await tab.click("#Command1_1");
-    assert.deepEqual((await rows()).map((r) => [r.ticked, r.editable, r.text]), fresh);
+    assert.deepEqual((await shownRows()).map((r) => [r.ticked, r.editable, r.text]), fresh);
     arrive();
     await live(); // the core's own answer is the same
     assert.deepEqual((await rows()).map((r) => [r.ticked, r.editable, r.text]), fresh);
@@ -235,7 +251,7 @@ test("invalid input changes nothing; Clear empties the six boxes only", limit, a
 });
 
 const message = () =>
-  tab.run(() => {
+  read(() => {
     const dialog = document.getElementById("Message");
     return [dialog.open, dialog.querySelector("h2").textContent, dialog.querySelector("p").textContent];
   });
@@ -366,7 +382,7 @@ test("after one visit the page opens and calculates with the server gone", limit
 
 // Each value box's tooltip and accessible description, and the tooltip shown.
 const working = () =>
-  tab.run(() => [...document.querySelectorAll('[id^="Text2_"]')].map((b) => [b.getAttribute("title"), b.getAttribute("aria-description")]));
+  read(() => [...document.querySelectorAll('[id^="Text2_"]')].map((b) => [b.getAttribute("title"), b.getAttribute("aria-description")]));
 const tip = () =>
   tab.run(() => {
     const tip = document.getElementById("Working");
@@ -495,7 +511,7 @@ for (const orientation of Object.keys(phones)) {
       }
       await calculate(() => tab.tap("#Command1_0"));
       assert.deepEqual(await texts(), shown);
-      const steps = () => tab.run(() => {
+      const steps = () => read(() => {
         const steps = document.getElementById("Steps");
         const shown = steps.getBoundingClientRect().height > 0;
         return shown ? steps.textContent.split("\n") : [];
@@ -563,7 +579,7 @@ test("paper shows the window's values and the solution on white", { ...limit, sk
 
 // Picture1's SVG as the page shows it: its lines' ends, its first texts and its description.
 const picture = () =>
-  tab.run(() => {
+  read(() => {
     const svg = document.getElementById("Picture1");
     return {
       lines: [...svg.querySelectorAll("line")].map((l) => ["x1", "y1", "x2", "y2"].map((a) => Number(l.getAttribute(a)))),
