@@ -7,7 +7,7 @@ if(TRAPEZOID_WEB_ADDRESS)
   set(homepage "https://${TRAPEZOID_WEB_ADDRESS}/")
 endif()
 
-install(TARGETS trapezoid RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS trapezoid trapezoid-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(UNIX AND NOT APPLE)
   # The desktop entry, the metainfo and the icons are named by the application ID; the metainfo
   # and the copyright file name the homepage, and the screenshot on it, only where there is one.
@@ -42,8 +42,11 @@ if(UNIX AND NOT APPLE)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in ${generated_docs}/changelog @ONLY)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/man/trapezoid.1.in ${generated_docs}/man1/trapezoid.1 @ONLY)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/man/bg/trapezoid.1.in ${generated_docs}/bg/man1/trapezoid.1 @ONLY)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/man/trapezoid-solve.1.in ${generated_docs}/man1/trapezoid-solve.1 @ONLY)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/man/bg/trapezoid-solve.1.in ${generated_docs}/bg/man1/trapezoid-solve.1
+                 @ONLY)
   set(gzipped)
-  foreach(doc changelog man1/trapezoid.1 bg/man1/trapezoid.1)
+  foreach(doc changelog man1/trapezoid.1 bg/man1/trapezoid.1 man1/trapezoid-solve.1 bg/man1/trapezoid-solve.1)
     add_custom_command(OUTPUT ${generated_docs}/${doc}.gz
       COMMAND gzip -9nkf ${generated_docs}/${doc}
       DEPENDS ${generated_docs}/${doc})
@@ -53,8 +56,10 @@ if(UNIX AND NOT APPLE)
 
   install(FILES ${generated_docs}/changelog.gz ${published}/copyright
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
-  install(FILES ${generated_docs}/man1/trapezoid.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${generated_docs}/bg/man1/trapezoid.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
+  install(FILES ${generated_docs}/man1/trapezoid.1.gz ${generated_docs}/man1/trapezoid-solve.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${generated_docs}/bg/man1/trapezoid.1.gz ${generated_docs}/bg/man1/trapezoid-solve.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
 endif()
 
 set(CPACK_PACKAGE_NAME trapezoid)
@@ -66,7 +71,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculator for the isosceles trapezoid, i
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "A calculator for Bulgarian schools: pick which three of the six measures of\n"
   "an isosceles trapezoid (bases, leg, height, perimeter, area) are known, type\n"
-  "them, and read all six back. The whole window is in Bulgarian.")
+  "them, and read all six back. The whole window is in Bulgarian.\n"
+  "trapezoid-solve solves a problem as the book gives it (an angle, a diagonal,\n"
+  "the midline, a radius, conditions) on the command line, with its working.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)

@@ -9,7 +9,7 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
 cmake --install "$build" --prefix "$stage/usr" >/dev/null
-for f in bin/trapezoid share/applications/$id.desktop \
+for f in bin/trapezoid bin/trapezoid-solve share/man/bg/man1/trapezoid-solve.1.gz share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg; do
   [ -e "$stage/usr/$f" ] || { echo "missing after install: $f"; exit 1; }
@@ -30,7 +30,8 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-liber
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || { echo "wrong package version"; exit 1; }
 dpkg-deb -c "$deb" > "$stage/contents"
-grep -q './usr/bin/trapezoid' "$stage/contents" || { echo "no executable in the package"; exit 1; }
+grep -q './usr/bin/trapezoid$' "$stage/contents" || { echo "no executable in the package"; exit 1; }
+grep -q './usr/bin/trapezoid-solve$' "$stage/contents" || { echo "no trapezoid-solve in the package"; exit 1; }
 # Debian's own checks (copyright, changelog, manual page, stripped binary, permissions...): no
 # error and no warning.
 command -v lintian >/dev/null || { echo "lintian is missing: run tools/deps.sh"; exit 1; }

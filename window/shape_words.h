@@ -4,10 +4,7 @@
 
 #include <string>
 
-#include "model/exact_solver.h"
-#include "model/shape.h"
-#include "model/solver.h"
-#include "runtime/regional_settings.h"
+#include "model/shape_sentence.h"
 
 namespace panel {
 
@@ -15,8 +12,7 @@ namespace panel {
 inline constexpr char kMoreMeasures[] = "Още елементи на трапеца:";
 
 // «Няма такъв трапец: c = −2 < 0», «Няма такъв трапец: c = 0 и фигурата е равнобедрен
-// триъгълник», ...; empty for a trapezoid. The number is written as the working writes it.
-std::string ShapeSentence(const model::Shape& shape, const model::Measures& measures,
-                          const model::ExactTerms& exact, const runtime::RegionalSettings& settings);
+// триъгълник», ...; empty for a trapezoid.
+using model::ShapeSentence;
 
 }  // namespace panel

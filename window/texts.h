@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "model/shape_sentence.h"
 #include "publisher.h"
 
 namespace panel::texts {
@@ -94,7 +95,7 @@ inline constexpr char kListItem[] = "Дадени: %1";
 // Messages for a calculation that has no answer, and the button that closes them.
 // The button's word is Qt's own in Bulgarian, which the desktop's message box shows.
 inline constexpr char kOk[] = "Добре";
-inline constexpr char kErrorTitle[] = "Няма такъв трапец";
+inline constexpr const auto& kErrorTitle = model::kNoSuchTrapezoid;
 inline constexpr char kTooLargeTitle[] = "Твърде големи числа";
 inline constexpr char kTooLarge[] =
     "Числата са твърде големи: резултатът не може да се пресметне. Въведете по-малки стойности.";
@@ -127,7 +128,7 @@ inline constexpr std::array<const char*, 12> kNoSuchTrapezoid = {
     "Бедрото b трябва да е поне колкото височината h.",
     "",
 };
-inline constexpr char kNoSuchTrapezoidOther[] = "С тези стойности не съществува равнобедрен трапец.";
+using model::kNoSuchTrapezoidOther;
 
 // The working of a calculation: a given measure says so; a step that fails says why.
 inline constexpr char kGivenMark[] = " — дадено";
