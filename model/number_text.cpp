@@ -1,7 +1,10 @@
 #include "model/number_text.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "model/quantity.h"
 #include "runtime/arithmetic_error.h"
@@ -29,9 +32,30 @@ bool Rounded(const std::string& plain, double value) {
   }
 }
 
+WrittenNumber WriteFresh(double value, const runtime::RegionalSettings& settings);
+
 }  // namespace
 
 WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& settings) {
+  // A working writes each of its numbers several times: the last ones written are kept.
+  struct Kept {
+    double value = std::nan("");
+    std::string symbol;
+    WrittenNumber written;
+  };
+  thread_local std::array<Kept, 64> kept;
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  Kept& slot = kept[(bits ^ (bits >> 29) ^ (bits >> 47)) % kept.size()];
+  if (std::memcmp(&slot.value, &value, sizeof value) == 0 && slot.symbol == settings.decimalSymbol)
+    return slot.written;
+  slot = {value, settings.decimalSymbol, WriteFresh(value, settings)};
+  return slot.written;
+}
+
+namespace {
+
+WrittenNumber WriteFresh(double value, const runtime::RegionalSettings& settings) {
   // First in the C form ("-12.5", "1.5e+20"), which reads back to tell whether it is exact.
   const double magnitude = std::fabs(value);
   std::string plain, power;
@@ -56,6 +80,8 @@ WrittenNumber WriteNumber(double value, const runtime::RegionalSettings& setting
   }
   return {text + power, Rounded(plain, value)};
 }
+
+}  // namespace
 
 std::string Superscript(int exponent) {
   static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};

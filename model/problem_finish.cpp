@@ -40,6 +40,7 @@ std::string AngleText(const Angle& a, const runtime::RegionalSettings& settings)
 std::optional<Exact> Try(const std::optional<Exact>& x, const std::optional<Exact>& y,
                          Exact (*op)(const Exact&, const Exact&)) {
   if (!x || !y) return std::nullopt;
+  if (x->root() != 1 && y->root() != 1 && x->root() != y->root()) return std::nullopt;  // two roots
   return IfExact([&] { return op(*x, *y); });
 }
 Exact Times(const Exact& x, const Exact& y) { return x * y; }

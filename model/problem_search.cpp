@@ -19,10 +19,8 @@ namespace model::problem {
 
 namespace {
 
-const Formula& At(int f) {
-  static const Formula* const table = Formulas().data();
-  return table[f];
-}
+const Formula* const kTable = Formulas().data();
+const Formula& At(int f) { return kTable[f]; }
 
 // The elements tried as the unknown, in the order a book tries them.
 constexpr std::array<Var, 7> kUnknowns = {vX, vH, vC, vB, vM, vA, vD};
@@ -66,7 +64,29 @@ struct Unknown {
   std::vector<int> checks;
   int equation = -1;           // the check that does not hold of itself
   std::vector<int> equations;  // every such check, the most failing first
+  Mask rooted = 0;             // the elements the plan finds through a root of something with t
+  // The plan run at t = 1 to 4 without a stop where a step leaves the numbers (a NaN reaches only
+  // what it is used for), for telling quickly which check is a polynomial in t.
+  std::array<Vars<double>, 4> probes{};
 };
+
+void Probe(const State& base, Unknown& u) {
+  for (std::size_t k = 0; k < u.probes.size(); ++k) {
+    Vars<double>& v = u.probes[k];
+    v = base.value;
+    v[static_cast<std::size_t>(u.var)] = static_cast<double>(k + 1);
+    for (int f : u.plan) v[static_cast<std::size_t>(At(f).target)] = At(f).number(v);
+  }
+}
+
+// The elements that `plan` finds through a root, directly or through another such element.
+Mask Rooted(const std::vector<int>& plan) {
+  Mask rooted = 0;
+  for (int f : plan) {
+    if (At(f).root || (At(f).sources & rooted)) rooted |= Bit(At(f).target);
+  }
+  return rooted;
+}
 
 std::vector<double> Grid(double scale) {
   static const double step = std::pow(10.0, 6.0 / (kGrid - 1));
@@ -107,7 +127,7 @@ std::vector<int> Equations(const State& base, const Unknown& u, const std::vecto
       }
     }
   }
-  std::stable_sort(failing.begin(), failing.end(), [](int x, int y) { return !At(x).root && At(y).root; });
+  std::stable_partition(failing.begin(), failing.end(), [](int x) { return !At(x).root; });
   return failing;
 }
 
@@ -139,19 +159,18 @@ std::vector<int> Needed(const Unknown& u) {
   Mask needed = At(u.equation).sources | Bit(At(u.equation).target);
   std::vector<int> used;
   for (auto f = u.plan.rbegin(); f != u.plan.rend(); ++f) {
-    if (needed & Bit(At(*f).target)) used.insert(used.begin(), *f), needed |= At(*f).sources;
+    if (needed & Bit(At(*f).target)) used.push_back(*f), needed |= At(*f).sources;
   }
+  std::reverse(used.begin(), used.end());
   return used;
 }
 
 // The power of t that makes the equation a polynomial of degree two at most, tried first in
 // doubles at t = 1 to 4, which is quick: the exact numbers then only confirm it.
-std::optional<int> NumericPower(const State& base, const Unknown& u, const std::vector<int>& needed) {
+std::optional<int> NumericPower(const Unknown& u) {
   std::array<double, 4> r{};
   for (int k = 1; k <= 4; ++k) {
-    Vars<double> v = base.value;
-    v[static_cast<std::size_t>(u.var)] = k;
-    for (int f : needed) v[static_cast<std::size_t>(At(f).target)] = At(f).number(v);
+    const Vars<double>& v = u.probes[static_cast<std::size_t>(k - 1)];
     const double target = v[static_cast<std::size_t>(At(u.equation).target)];
     r[static_cast<std::size_t>(k - 1)] =
         At(u.equation).radicand ? target * target - At(u.equation).number(v) * At(u.equation).number(v)
@@ -180,13 +199,13 @@ std::optional<std::array<Exact, 3>> Polynomial(const State& base, const Unknown&
     if ((base.known & Bit(static_cast<int>(v))) && !base.exact[v]) return std::nullopt;
     given[v] = base.exact[v].value_or(Exact());
   }
+  // A root of something that depends on t is no polynomial in t.
+  if ((At(u.equation).sources | Bit(At(u.equation).target)) & u.rooted) return std::nullopt;
+  if (At(u.equation).root && !At(u.equation).radicand) return std::nullopt;
+  const std::optional<int> power = NumericPower(u);
+  if (!power) return std::nullopt;
   std::vector<std::pair<Exact, Exact>> points;
   const std::vector<int> needed = Needed(u);
-  // A root of something that depends on t is no polynomial in t.
-  if (std::any_of(needed.begin(), needed.end(), [](int f) { return At(f).root; })) return std::nullopt;
-  if (At(u.equation).root && !At(u.equation).radicand) return std::nullopt;
-  const std::optional<int> power = NumericPower(base, u, needed);
-  if (!power) return std::nullopt;
   for (int k = 1; k <= 8 && points.size() < 4 && points.size() + 5 > static_cast<std::size_t>(k); ++k) {
     Vars<Exact> e = given;
     e[static_cast<std::size_t>(u.var)] = Exact(k);
@@ -297,7 +316,7 @@ std::vector<Root> SolveNumerically(const State& base, const Unknown& u, const st
   for (std::size_t k = 0; k < grid.size(); ++k) f[k] = At(base, u, grid[k]);
   std::vector<Root> roots;
   const auto narrow = [&](double lo, double hi, double flo) {
-    for (int i = 0; i < 80 && hi - lo > 1e-15 * hi; ++i) {
+    for (int i = 0; i < 56 && hi - lo > 1e-15 * hi; ++i) {
       const double mid = 0.5 * (lo + hi), fm = At(base, u, mid);
       if (std::isnan(fm)) return;
       if ((fm < 0) == (flo < 0))
@@ -316,7 +335,7 @@ std::vector<Root> SolveNumerically(const State& base, const Unknown& u, const st
   // Where the plan stops between two points of the grid, a root can lie between the last point it
   // runs at and the edge: the edge is found by halving, and the sign looked at there.
   const auto edge = [&](double valid, double fvalid, double invalid) {
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < 50; ++i) {
       const double mid = 0.5 * (valid + invalid), fm = At(base, u, mid);
       if (std::isnan(fm))
         invalid = mid;
@@ -346,7 +365,7 @@ std::vector<Root> SolveNumerically(const State& base, const Unknown& u, const st
       // crosses it twice between two points of the grid.
       const double sign = f[k] < 0 ? -1 : 1;
       double lo = grid[k - 1], hi = grid[k + 1];
-      for (int i = 0; i < 60; ++i) {
+      for (int i = 0; i < 45; ++i) {
         const double m1 = hi - 0.618034 * (hi - lo), m2 = lo + 0.618034 * (hi - lo);
         if (sign * At(base, u, m1) < sign * At(base, u, m2))
           hi = m2;
@@ -369,8 +388,7 @@ std::vector<Root> SolveNumerically(const State& base, const Unknown& u, const st
 // The steps of `u`'s plan that lead to its equation, as letters: "a = c + 2x", "b = x / cos α".
 std::string Expressed(const Unknown& u) {
   std::string text;
-  for (int f : Needed(u))
-    text += (text.empty() ? "" : ", ") + Letter(At(f).target) + " = " + Letters(At(f).text);
+  for (int f : Needed(u)) text += (text.empty() ? "" : ", ") + Letter(At(f).target) + " = " + At(f).letters;
   return text;
 }
 
@@ -440,28 +458,43 @@ class Solver {
   void Search() {
     const State& st = s_.state;
     const std::vector<double> grid = Grid(s_.scale > 0 ? s_.scale : 1);
-    std::vector<Unknown> unknowns;
+    // The first unknown that makes the trapezoid whole tells whether there is an equation at all
+    // (the givens fix no single trapezoid where there is none); an unknown whose equation is a
+    // polynomial is preferred, as a book prefers it, else the first is solved numerically.
+    std::optional<Unknown> first;
+    const bool exact = std::all_of(st.exact.begin(), st.exact.end(), [&](const auto& e) {
+      return e.has_value() || !st.Knows(static_cast<int>(&e - st.exact.data()));
+    });
     for (Var v : kUnknowns) {
       if (st.Knows(v)) continue;
-      Unknown u{v, Plan(st.known | Bit(v), st.enabled), {}, -1, {}};
+      Unknown u{v, Plan(st.known | Bit(v), st.enabled), {}, -1, {}, 0};
       const Mask known = After(st.known | Bit(v), u.plan);
       if ((known & kWhole) != kWhole) continue;
       u.checks = Checks(known, st.enabled, u.plan);
-      u.equations = Equations(st, u, grid);
-      u.equation = u.equations.empty() ? -1 : u.equations.front();
-      unknowns.push_back(std::move(u));
-    }
-    if (unknowns.empty()) return Family(nullptr, grid);
-    const auto equation =
-        std::find_if(unknowns.begin(), unknowns.end(), [](const Unknown& u) { return u.equation >= 0; });
-    if (equation == unknowns.end()) return Family(&unknowns.front(), grid);
-    for (Unknown u : unknowns) {
-      for (int e : u.equations) {
-        u.equation = e;
-        if (const auto polynomial = Polynomial(st, u)) return Roots(u, grid, polynomial);
+      u.rooted = Rooted(u.plan);
+      if (!first) {
+        u.equations = Equations(st, u, grid);
+        if (u.equations.empty()) return Family(&u, grid);
+        u.equation = u.equations.front();
+        if (!exact) return Roots(u, grid, std::nullopt);
+      }
+      // A check that holds of itself gives no polynomial: its values are all zero. Those without a
+      // root first.
+      Probe(st, u);
+      for (const bool roots : {false, true}) {
+        for (int e : u.checks) {
+          if (At(e).root != roots) continue;
+          u.equation = e;
+          if (const auto polynomial = Polynomial(st, u)) return Roots(u, grid, polynomial);
+        }
+      }
+      if (!first) {
+        u.equation = u.equations.front();
+        first = std::move(u);
       }
     }
-    Roots(*equation, grid, std::nullopt);
+    if (!first) return Family(nullptr, grid);
+    Roots(*first, grid, std::nullopt);
   }
 
   void Roots(const Unknown& u, const std::vector<double>& grid,
@@ -471,10 +504,10 @@ class Solver {
     const Formula& eq = At(u.equation);
     lines.push_back("Неизвестното " + t + " намираме от уравнение. Изразяваме чрез " + t + ": " +
                     Expressed(u) + ".");
-    const std::string relation = Letter(eq.target) + " = " + Letters(eq.text);
+    const std::string relation = Letter(eq.target) + " = " + eq.letters;
     std::vector<Root> roots;
     if (polynomial) {
-      const std::string letters = Letters(eq.text);
+      const std::string letters = eq.letters;
       const std::string squared =
           eq.radicand
               ? Letter(eq.target) +
@@ -538,14 +571,27 @@ class Solver {
   void Family(const Unknown* u, const std::vector<double>& grid) {
     std::vector<std::array<double, kElementCount>> samples;
     if (u) {
-      for (double t : grid) {
-        State st = s_.state;
-        st.value[static_cast<std::size_t>(u->var)] = t;
-        if (!RunNumbers(u->plan, st.value)) continue;
-        const auto& v = st.value;
-        if (v[vC] > 0 && v[vX] > 0 && v[vH] > 0 && v[vA] > v[vC]) samples.push_back(Numbers(st));
+      // The trapezoids of the family at the grid's points, or, where it passes between them, at
+      // eight times as many; a dozen spread over them.
+      std::vector<Vars<double>> members;
+      for (int fine = 1; fine <= 8 && members.size() < 2; fine += 7) {
+        members.clear();
+        const double step = std::pow(grid[1] / grid[0], 1.0 / fine);
+        for (double t = grid.front(); t <= grid.back(); t *= step) {
+          Vars<double> v = s_.state.value;
+          v[static_cast<std::size_t>(u->var)] = t;
+          if (RunNumbers(u->plan, v) && Plausible(kLengths, v)) members.push_back(v);
+        }
       }
-      if (samples.size() < 2) return void(Refuse(kNoSuchTrapezoidOther));
+      if (members.empty()) return void(Refuse(kNoSuchTrapezoidOther));
+      const std::size_t stride = std::max<std::size_t>(1, members.size() / 12);
+      for (std::size_t k = 0; k < members.size(); k += stride) {
+        State member;
+        member.value = members[k];
+        member.enabled = s_.state.enabled;
+        samples.push_back(Numbers(member));
+      }
+      if (samples.size() < 2) samples.clear();
     }
     const State& st = s_.state;
     Solution partial;

@@ -1,8 +1,8 @@
 #include "model/problem_text.h"
 
-#include <cmath>
-
 #include <fmt/format.h>
+
+#include <cmath>
 
 #include "model/exact_text.h"
 #include "model/propagation.h"

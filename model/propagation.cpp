@@ -1,6 +1,7 @@
 #include "model/propagation.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "model/exact_text.h"
@@ -11,10 +12,8 @@ namespace model::problem {
 
 namespace {
 
-const Formula& At(int f) {
-  static const Formula* const table = Formulas().data();
-  return table[f];
-}
+const Formula* const kTable = Formulas().data();
+const Formula& At(int f) { return kTable[f]; }
 
 bool Usable(double x, Var target) {
   if (!std::isfinite(x)) return false;
@@ -106,7 +105,7 @@ Mask After(Mask known, const std::vector<int>& plan) {
 
 bool RunNumbers(const std::vector<int>& plan, Vars<double>& value) {
   for (int i : plan) {
-    const Formula& f = At(i);
+    const Formula& f = kTable[i];
     const double x = f.number(value);
     if (!Usable(x, f.target)) return false;
     value[static_cast<std::size_t>(f.target)] = x;
@@ -137,8 +136,8 @@ bool Holds(int f, const Vars<double>& value, double tolerance) {
   const double found = formula.number(value), known = value[static_cast<std::size_t>(formula.target)];
   if (!std::isfinite(found)) return true;
   double scale = std::max(std::abs(found), std::abs(known));
-  for (int v = 0; v < kVarCount; ++v) {
-    if (formula.sources & Bit(v)) scale = std::max(scale, std::abs(value[static_cast<std::size_t>(v)]));
+  for (Mask m = formula.sources; m != 0; m &= m - 1) {
+    scale = std::max(scale, std::abs(value[static_cast<std::size_t>(std::countr_zero(m))]));
   }
   return std::abs(found - known) <= tolerance * scale;
 }
@@ -194,7 +193,7 @@ bool RunStep(int i, State& state, std::string& line, const runtime::RegionalSett
   const double x = f.number(state.value);
   Putter put{state, settings, AllExact(f, state)};
   const std::string numbers = PutIn(f.text, put);
-  const std::string letters = Letters(f.text);
+  const std::string letters = f.letters;
   const std::string because =
       f.condition >= 0 ? std::string(kBecause[static_cast<std::size_t>(f.condition)]) : "";
   if (!Usable(x, f.target)) {
@@ -209,8 +208,15 @@ bool RunStep(int i, State& state, std::string& line, const runtime::RegionalSett
   std::optional<Exact> exact;
   if (put.exact) {
     Vars<Exact> e{};
-    for (std::size_t v = 0; v < e.size(); ++v) e[v] = state.exact[v].value_or(Exact());
-    exact = IfExact([&] { return f.exact(e); });
+    std::int64_t root = 1;
+    bool mixed = false;  // two different roots, which p + q√r cannot hold together
+    for (std::size_t v = 0; v < e.size(); ++v) {
+      e[v] = state.exact[v].value_or(Exact());
+      if (!(f.sources & Bit(static_cast<int>(v))) || e[v].root() == 1) continue;
+      mixed = mixed || (root != 1 && root != e[v].root());
+      root = e[v].root();
+    }
+    if (!mixed) exact = IfExact([&] { return f.exact(e); });
     if (!exact) exact = ByItsSquare(f, state);
   }
   state.Set(f.target, x, exact);

@@ -36,7 +36,8 @@ Formula Make(Var target, std::string_view text, F, int condition = -1, std::stri
           failure,
           SourcesOf(text),
           text.find("√") != std::string_view::npos,
-          nullptr};
+          nullptr,
+          {}};
 }
 
 // A formula √(E) from E.
@@ -168,7 +169,11 @@ std::string Letters(std::string_view text) {
 }
 
 std::span<const Formula> Formulas() {
-  static const std::vector<Formula> table = Table();
+  static const std::vector<Formula> table = [] {
+    std::vector<Formula> formulas = Table();
+    for (Formula& f : formulas) f.letters = Letters(f.text);
+    return formulas;
+  }();
   return table;
 }
 

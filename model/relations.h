@@ -41,6 +41,7 @@ struct Formula {
   bool root;  // takes a square root
   // For a formula √(E), E: the relation squared, with no root, for solving by formula.
   Exact (*radicand)(const Vars<Exact>&);
+  std::string letters;  // the formula as letters, "√(b² − x²)"
 };
 
 // The whole table, in the order of preference.

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 #include <random>
+#include <set>
 
 #include "model/combination.h"
 #include "model/problem.h"
@@ -112,7 +113,8 @@ std::string Name(const std::vector<Element>& set, int condition) {
 
 TEST(ProblemProperty, EverySetFindsTheTrapezoidItComesFrom) {
   std::mt19937 random(20261208);
-  std::map<std::string, std::map<Outcome, int>> counts;  // by kind of set, for the record
+  // What each set gave over the trapezoids drawn, for the record, by kind of set.
+  std::map<std::string, std::map<std::string, std::set<Outcome>>> outcomes;
   const runtime::RegionalSettings settings = runtime::CSettings();
   const int n = static_cast<int>(kGivable.size());
   for (int round = 0; round < 12; ++round) {
@@ -142,19 +144,28 @@ TEST(ProblemProperty, EverySetFindsTheTrapezoidItComesFrom) {
             std::string what = Name(set, condition) + ":";
             for (const Given& g : p.givens)
               what += " " + std::string(kElementNames[g.element]) + "=" + Full(g.value);
-            ++counts[kind][Check(Solve(p, settings), from, what)];
+            outcomes[kind][Name(set, condition)].insert(Check(Solve(p, settings), from, what));
           }
         }
       }
     }
     if (HasFailure()) break;
   }
-  for (const auto& [kind, outcomes] : counts) {
-    std::printf("%s: one trapezoid %d, several %d, not determined %d, refused %d\n", kind.c_str(),
-                outcomes.count(Outcome::One) ? outcomes.at(Outcome::One) : 0,
-                outcomes.count(Outcome::Several) ? outcomes.at(Outcome::Several) : 0,
-                outcomes.count(Outcome::Open) ? outcomes.at(Outcome::Open) : 0,
-                outcomes.count(Outcome::Refused) ? outcomes.at(Outcome::Refused) : 0);
+  for (const auto& [kind, sets] : outcomes) {
+    int one = 0, several = 0, open = 0, refused = 0;
+    for (const auto& [name, seen] : sets) {
+      if (seen.count(Outcome::Refused))
+        ++refused;
+      else if (seen.count(Outcome::Open))
+        ++open;
+      else if (seen.count(Outcome::Several))
+        ++several;
+      else
+        ++one;
+    }
+    std::printf(
+        "%s: %zu sets; one trapezoid %d, two or more for some trapezoids %d, not determined %d, refused %d\n",
+        kind.c_str(), sets.size(), one, several, open, refused);
   }
 }
 
