@@ -193,12 +193,33 @@ std::optional<int> NumericPower(const Unknown& u) {
 // The equation as a polynomial A·t² + B·t + C in exact numbers, where it is one once multiplied
 // by t or t² (an element found by dividing by t): fitted to its values at three points and held
 // to a fourth, then brought to coprime integers where it has no root in it.
-std::optional<std::array<Exact, 3>> Polynomial(const State& base, const Unknown& u) {
+// The givens' exact forms, where every known element has one.
+std::optional<Vars<Exact>> ExactGivens(const State& base) {
   Vars<Exact> given{};
   for (std::size_t v = 0; v < given.size(); ++v) {
     if ((base.known & Bit(static_cast<int>(v))) && !base.exact[v]) return std::nullopt;
     given[v] = base.exact[v].value_or(Exact());
   }
+  return given;
+}
+
+// The equation's residual at t in exact numbers (the relation squared for a root), where the
+// steps it needs keep an exact form.
+std::optional<Exact> ExactResidual(const Vars<Exact>& given, const Unknown& u, const std::vector<int>& needed,
+                                   const Exact& t) {
+  Vars<Exact> e = given;
+  e[static_cast<std::size_t>(u.var)] = t;
+  return IfExact([&] {
+    for (int f : needed) e[static_cast<std::size_t>(At(f).target)] = At(f).exact(e);
+    const Formula& eq = At(u.equation);
+    const Exact& target = e[static_cast<std::size_t>(eq.target)];
+    return eq.radicand ? target * target - eq.radicand(e) : target - eq.exact(e);
+  });
+}
+
+std::optional<std::array<Exact, 3>> Polynomial(const State& base, const Unknown& u) {
+  const std::optional<Vars<Exact>> given = ExactGivens(base);
+  if (!given) return std::nullopt;
   // A root of something that depends on t is no polynomial in t.
   if ((At(u.equation).sources | Bit(At(u.equation).target)) & u.rooted) return std::nullopt;
   if (At(u.equation).root && !At(u.equation).radicand) return std::nullopt;
@@ -207,15 +228,7 @@ std::optional<std::array<Exact, 3>> Polynomial(const State& base, const Unknown&
   std::vector<std::pair<Exact, Exact>> points;
   const std::vector<int> needed = Needed(u);
   for (int k = 1; k <= 8 && points.size() < 4 && points.size() + 5 > static_cast<std::size_t>(k); ++k) {
-    Vars<Exact> e = given;
-    e[static_cast<std::size_t>(u.var)] = Exact(k);
-    const std::optional<Exact> r = IfExact([&] {
-      for (int f : needed) e[static_cast<std::size_t>(At(f).target)] = At(f).exact(e);
-      const Formula& eq = At(u.equation);
-      const Exact& target = e[static_cast<std::size_t>(eq.target)];
-      return eq.radicand ? target * target - eq.radicand(e) : target - eq.exact(e);
-    });
-    if (r) points.emplace_back(Exact(k), *r);
+    if (const std::optional<Exact> r = ExactResidual(*given, u, needed, Exact(k))) points.emplace_back(Exact(k), *r);
   }
   if (points.size() < 4) return std::nullopt;
   {
@@ -518,6 +531,7 @@ class Solver {
       roots = Solve(*polynomial, t, lines, s_.settings);
     } else {
       roots = SolveNumerically(s_.state, u, grid);
+      ExactRoots(u, roots);
       std::string found;
       for (std::size_t k = 0; k < roots.size(); ++k) {
         found += (k ? ", " : "") + t + (roots.size() > 1 ? (k ? "₂" : "₁") : "") +
@@ -538,6 +552,21 @@ class Solver {
       Refuse(last.rfind(kNoSuchTrapezoid, 0) == 0 || last == kNoSuchTrapezoidOther
                  ? last
                  : std::string(kNoSuchTrapezoid) + ": " + last);
+    }
+  }
+
+  // A root found numerically that is a short decimal exactly (the equation holds for it in exact
+  // numbers) is that decimal: h = 7, not h ≈ 7.
+  void ExactRoots(const Unknown& u, std::vector<Root>& roots) {
+    const std::optional<Vars<Exact>> given = ExactGivens(s_.state);
+    if (!given) return;
+    const std::vector<int> needed = Needed(u);
+    for (Root& r : roots) {
+      const double decimal = std::round(r.value * 1e7) / 1e7;
+      const std::optional<Exact> t = ExactGiven(decimal);
+      if (!t || decimal <= 0) continue;
+      const std::optional<Exact> residual = ExactResidual(*given, u, needed, *t);
+      if (residual && *residual == Exact()) r = {decimal, t};
     }
   }
 

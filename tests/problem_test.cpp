@@ -100,6 +100,13 @@ TEST(Problem, QuadraticsShowBothRootsAndJudgeEach) {
   EXPECT_EQ(Line(two, kC, 0), "c ≈ 7,7856579");
   EXPECT_EQ(Line(two, kC, 1), "c ≈ 2,96878");
   EXPECT_NE(Notebook(two, Bulgarian()).find("Има 2 такива трапеца."), std::string::npos);
+  // The centre of the circle between the bases or beyond the smaller: roots found numerically that
+  // are exact decimals are written as such.
+  const Answer circle = SolveArgs("R=5 a=8 c=6");
+  ASSERT_EQ(circle.solutions.size(), 2u);
+  EXPECT_EQ(Line(circle, kH, 0), "h = 1");
+  EXPECT_EQ(Line(circle, kH, 1), "h = 7");
+  EXPECT_EQ(Line(circle, kB, 1), "b = 5√2 ≈ 7,0710678");
 }
 
 TEST(Problem, TheWorkingGoesAsABookWritesIt) {
