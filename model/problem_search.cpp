@@ -136,6 +136,9 @@ std::int64_t Gcd(std::int64_t x, std::int64_t y) { return y == 0 ? (x < 0 ? -x :
 // The same equation with coprime integer coefficients and a positive leading one, where its
 // coefficients are fractions: 1,5x − 5 = 0 is 3x − 10 = 0.
 std::array<Exact, 3> Integers(std::array<Exact, 3> p) {
+  // A negative leading coefficient is turned round: −(8√3/3)x + 40 = 0 is (8√3/3)x − 40 = 0.
+  const Exact& lead = p[0] != Exact() ? p[0] : p[1];
+  if (ExactSign(lead).value_or(0) < 0) p = {-p[0], -p[1], -p[2]};
   if (!std::all_of(p.begin(), p.end(), [](const Exact& x) { return x.IsRational(); })) return p;
   try {
     Rational lcm = 1;
@@ -228,7 +231,8 @@ std::optional<std::array<Exact, 3>> Polynomial(const State& base, const Unknown&
   std::vector<std::pair<Exact, Exact>> points;
   const std::vector<int> needed = Needed(u);
   for (int k = 1; k <= 8 && points.size() < 4 && points.size() + 5 > static_cast<std::size_t>(k); ++k) {
-    if (const std::optional<Exact> r = ExactResidual(*given, u, needed, Exact(k))) points.emplace_back(Exact(k), *r);
+    if (const std::optional<Exact> r = ExactResidual(*given, u, needed, Exact(k)))
+      points.emplace_back(Exact(k), *r);
   }
   if (points.size() < 4) return std::nullopt;
   {
@@ -267,7 +271,9 @@ std::string EquationText(const std::array<Exact, 3>& p, const std::string& t,
     WrittenExact w = WriteExact(p[i], s);
     const bool negative = w.text.rfind(kMinus, 0) == 0;
     std::string number = negative ? w.text.substr(std::string(kMinus).size()) : w.text;
-    if (w.level == kSum) number = "(" + number + ")";
+    // "(3 + √2)x", "(8√3/3)x": a coefficient of more than one part is bracketed before t.
+    const bool loose = w.level == kSum || number.find('/') != std::string::npos;
+    if (loose && !powers[i].empty()) number = "(" + number + ")";
     if (number == "1" && !powers[i].empty()) number.clear();
     if (!text.empty())
       text += negative ? " − " : " + ";
@@ -563,8 +569,9 @@ class Solver {
     const std::vector<int> needed = Needed(u);
     for (Root& r : roots) {
       const double decimal = std::round(r.value * 1e7) / 1e7;
+      if (!(decimal > 0) || std::abs(decimal - r.value) > 1e-11 * decimal) continue;
       const std::optional<Exact> t = ExactGiven(decimal);
-      if (!t || decimal <= 0) continue;
+      if (!t) continue;
       const std::optional<Exact> residual = ExactResidual(*given, u, needed, *t);
       if (residual && *residual == Exact()) r = {decimal, t};
     }
@@ -635,16 +642,29 @@ class Solver {
       const std::optional<Var> var = el <= kD              ? std::optional<Var>(static_cast<Var>(e))
                                      : el == kCircumradius ? std::optional<Var>(vR)
                                      : el == kInradius     ? std::optional<Var>(vRin)
+                                     : el == kSinAlpha     ? std::optional<Var>(vSin)
+                                     : el == kCosAlpha     ? std::optional<Var>(vCos)
+                                     : el == kTgAlpha      ? std::optional<Var>(vTg)
                                                            : std::nullopt;
-      if (var && st.Knows(*var)) {
+      const bool trig = el == kSinAlpha || el == kCosAlpha || el == kTgAlpha;
+      if ((el == kAlpha || el == kBeta) && !std::isnan(s_.alphaDegrees)) {
+        // α as given, and β from it.
+        const double degrees = el == kAlpha ? s_.alphaDegrees : 180 - s_.alphaDegrees;
+        const std::optional<Exact> exact =
+            s_.alphaExact
+                ? IfExact([&] { return el == kAlpha ? *s_.alphaExact : Exact(180) - *s_.alphaExact; })
+                : std::nullopt;
+        partial.values[el] = Value{degrees, exact};
+      } else if (var && st.Knows(*var)) {
         partial.values[el] =
             Value{st.value[static_cast<std::size_t>(*var)], st.exact[static_cast<std::size_t>(*var)]};
       } else if (fixed && !std::isnan(samples[0][e])) {
         partial.values[el] = Value{samples[0][e], std::nullopt};
-        partial.steps.push_back(
-            std::string(kElementLetters[el]) +
-            " е едно и също за всички такива трапеци: " + std::string(kElementLetters[el]) +
-            Ending(samples[0][e], std::nullopt, s_.settings) + (IsAngle(el) ? "°" : ""));
+        if (!trig)
+          partial.steps.push_back(
+              std::string(kElementLetters[el]) +
+              " е едно и също за всички такива трапеци: " + std::string(kElementLetters[el]) +
+              Ending(samples[0][e], std::nullopt, s_.settings) + (IsAngle(el) ? "°" : ""));
       } else if (el <= kCircumradius && el != kBeta) {
         answer_.undetermined.push_back(el);
       }

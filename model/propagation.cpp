@@ -224,7 +224,10 @@ bool RunStep(int i, State& state, std::string& line, const runtime::RegionalSett
   // "h = m = 5": a formula that is one letter has its value straight after it.
   const bool oneLetter = f.text.front() == '{' && f.text.find('{', 1) == std::string_view::npos;
   if (!oneLetter) line += (put.rounded ? " ≈ " : " = ") + numbers;
-  line += WriteEnding(exact, x, put.rounded, settings) + because;
+  std::string ending = WriteEnding(exact, x, put.rounded, settings);
+  // "c = m − x = 10 − 5√3 ≈ 1,339746": the numbers put in are already the exact value.
+  if (!oneLetter && ending.rfind(" = " + numbers, 0) == 0) ending.erase(0, 3 + numbers.size());
+  line += ending + because;
   return true;
 }
 
