@@ -411,6 +411,52 @@ std::string Expressed(const Unknown& u) {
   return text;
 }
 
+// `text` with each element that the plan finds through t written out in t and the givens, as
+// a book substitutes: b·cos α is ((40 − (10 + 2x) − 10) / 2)·(1/2).
+std::string Substituted(const Unknown& u, std::string_view text, const std::vector<int>& needed,
+                        const State& st, const runtime::RegionalSettings& settings) {
+  // A sum is bracketed wherever it stands, a product or quotient next to · / or ².
+  const auto top = [](const std::string& e, std::string_view what) {
+    int depth = 0;
+    for (std::size_t i = 0; i < e.size(); ++i) {
+      depth += e[i] == '(' ? 1 : e[i] == ')' ? -1 : 0;
+      if (depth == 0 && e.compare(i, what.size(), what) == 0) return true;
+    }
+    return false;
+  };
+  return PutIn(text, [&](int var, bool tight) {
+    if (var == u.var) return Letter(u.var);
+    for (int f : needed) {
+      if (At(f).target != var) continue;
+      const std::string e = Substituted(u, At(f).text, needed, st, settings);
+      const bool sum = top(e, " + ") || top(e, " − ");
+      return sum || (tight && (top(e, " / ") || top(e, "·"))) ? "(" + e + ")" : e;
+    }
+    const std::size_t v = static_cast<std::size_t>(var);
+    const std::string number = Written(st.value[v], st.exact[v], settings);
+    const bool loose = number.find_first_of("/ ") != std::string::npos || number.rfind(kMinus, 0) == 0;
+    return loose ? "(" + number + ")" : number;
+  });
+}
+
+// The equation as letters and with everything put in: "x = b·cos α: x = ((40 − (10 + 2x) − 10) /
+// 2)·(1/2)"; a root's relation squared, "d² = m² + h²: ...".
+std::string Equation(const Unknown& u, const State& st, const runtime::RegionalSettings& settings) {
+  const Formula& eq = At(u.equation);
+  const std::vector<int> needed = Needed(u);
+  // √(E) less its root and brackets: E.
+  const std::string_view inner = eq.radicand ? eq.text.substr(std::string_view("√(").size(),
+                                                              eq.text.size() - std::string_view("√()").size())
+                                             : eq.text;
+  const std::string target = "{" + std::string(kVarNames[static_cast<std::size_t>(eq.target)]) + "}";
+  const std::string square = eq.radicand ? "²" : "";
+  std::string left = Substituted(u, target, needed, st, settings);
+  if (eq.radicand && left.find_first_of(" /·") != std::string::npos && left.front() != '(')
+    left = "(" + left + ")";
+  return Letter(eq.target) + square + " = " + Letters(inner) + ": " + left + square + " = " +
+         Substituted(u, inner, needed, st, settings);
+}
+
 class Solver {
  public:
   Solver(const Problem& p, Setup& s, Answer& answer) : p_(p), s_(s), answer_(answer) {}
@@ -520,20 +566,12 @@ class Solver {
              const std::optional<std::array<Exact, 3>>& polynomial) {
     const std::string t = Letter(u.var);
     std::vector<std::string>& lines = answer_.common;
-    const Formula& eq = At(u.equation);
     lines.push_back("Неизвестното " + t + " намираме от уравнение. Изразяваме чрез " + t + ": " +
                     Expressed(u) + ".");
-    const std::string relation = Letter(eq.target) + " = " + eq.letters;
+    const std::string equation = Equation(u, s_.state, s_.settings);
     std::vector<Root> roots;
     if (polynomial) {
-      const std::string letters = eq.letters;
-      const std::string squared =
-          eq.radicand
-              ? Letter(eq.target) +
-                    "² = " + letters.substr(letters.find('(') + 1, letters.size() - letters.find('(') - 2)
-              : relation;
-      lines.push_back("Заместваме в " + squared + " и получаваме " +
-                      EquationText(*polynomial, t, s_.settings));
+      lines.push_back("Заместваме в " + equation + ", откъдето " + EquationText(*polynomial, t, s_.settings));
       roots = Solve(*polynomial, t, lines, s_.settings);
     } else {
       roots = SolveNumerically(s_.state, u, grid);
@@ -541,10 +579,10 @@ class Solver {
       std::string found;
       for (std::size_t k = 0; k < roots.size(); ++k) {
         found += (k ? ", " : "") + t + (roots.size() > 1 ? (k ? "₂" : "₁") : "") +
-                 Ending(roots[k].value, std::nullopt, s_.settings);
+                 Ending(roots[k].value, roots[k].exact, s_.settings);
       }
-      lines.push_back("Заместваме в " + relation + " и получаваме уравнение за " + t +
-                      ", което решаваме числено" + (roots.empty() ? ": то няма решение." : ": " + found));
+      lines.push_back("Заместваме в " + equation + ". Това уравнение за " + t + " решаваме числено" +
+                      (roots.empty() ? ": то няма решение." : ": " + found));
     }
     std::string last = roots.empty() ? std::string(kNoSuchTrapezoidOther) : "";
     for (std::size_t k = 0; k < roots.size(); ++k) {

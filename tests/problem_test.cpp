@@ -85,7 +85,8 @@ TEST(Problem, BookProblemsGiveTheirExactAnswers) {
 TEST(Problem, QuadraticsShowBothRootsAndJudgeEach) {
   const Answer a = SolveArgs("P=40 S=60 alpha=60");
   const std::vector<std::string> expected = {
-      "Заместваме в x = b·cos α и получаваме x² − 10x + 10√3 = 0",
+      "Заместваме в x = b·cos α: x = ((40 − ((60 / (x·√3) − x) + 2x) − (60 / (x·√3) − x)) / 2)·0,5, откъдето "
+      "x² − 10x + 10√3 = 0",
       "D = (−10)² − 4·1·(10√3) = 100 − 40√3 ≈ 30,7179677",
       "x₁ = (10 + √D) / 2 ≈ 7,7711896, x₂ = (10 − √D) / 2 ≈ 2,2288104",
       "При x₁ ≈ 7,7711896: Няма такъв трапец: c ≈ −3,3135689 < 0",
@@ -113,13 +114,15 @@ TEST(Problem, TheWorkingGoesAsABookWritesIt) {
   const Answer a = SolveArgs("P=40 c=10 alpha=60");
   const std::vector<std::string> expected = {
       "Неизвестното x намираме от уравнение. Изразяваме чрез x: a = c + 2x, b = (P − a − c) / 2.",
-      "Заместваме в x = b·cos α и получаваме 3x − 10 = 0", "x = 10/3 ≈ 3,3333333"};
+      "Заместваме в x = b·cos α: x = ((40 − (10 + 2x) − 10) / 2)·0,5, откъдето 3x − 10 = 0",
+      "x = 10/3 ≈ 3,3333333"};
   EXPECT_EQ(a.common, expected);
   const std::vector<std::string>& steps = a.solutions.at(0).steps;
   EXPECT_EQ(steps.at(0), "a = c + 2x = 10 + 2·(10/3) = 50/3 ≈ 16,6666667");
   const Answer r = SolveArgs("a=10 r=3 incircle");
   EXPECT_EQ(r.common.at(0), "h = 2r = 2·3 = 6 (в трапеца е вписана окръжност)");
-  EXPECT_EQ(r.common.at(2), "Заместваме в h² = b² − x² и получаваме 5x − 16 = 0");
+  EXPECT_EQ(r.common.at(2),
+            "Заместваме в h² = b² − x²: 6² = ((10 + (10 − 2x)) / 2)² − x², откъдето 5x − 16 = 0");
   const std::string book = Notebook(SolveArgs("a=27 c=13 alpha=45"), Bulgarian());
   EXPECT_EQ(book.substr(0, book.find("Решение:")), "Дадено:\n  a = 27\n  c = 13\n  α = 45°\n");
   EXPECT_NE(book.find("  h = x·tg α = 7·1 = 7\n"), std::string::npos);
