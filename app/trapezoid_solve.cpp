@@ -8,6 +8,10 @@
 #include "model/problem_args.h"
 #include "model/problem_text.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr char kHelp[] = R"(Употреба: trapezoid-solve [--json] ДАДЕНО... [УСЛОВИЕ...]
@@ -48,6 +52,10 @@ AD = BC = b бедрата) по дадените елементи и услов
 
 int main(int argc, char** argv) {
   using namespace model::problem;
+#ifdef _WIN32
+  // What it prints is UTF-8, which a Windows console shows as such only when told so.
+  SetConsoleOutputCP(CP_UTF8);
+#endif
   const Arguments args = ReadArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!args.error.empty()) {
     std::fprintf(stderr, "%s\n", args.error.c_str());
