@@ -59,7 +59,7 @@ bool RunDesign(int index, State& st, std::vector<std::string>& steps,
 }
 
 struct Unknown {
-  Var var;
+  Var var = vX;
   std::vector<int> plan;
   std::vector<int> checks;
   int equation = -1;           // the check that does not hold of itself
@@ -68,6 +68,8 @@ struct Unknown {
   // The plan run at t = 1 to 4 without a stop where a step leaves the numbers (a NaN reaches only
   // what it is used for), for telling quickly which check is a polynomial in t.
   std::array<Vars<double>, 4> probes{};
+  // The steps of the plan that the equation and the lengths need: what the search runs.
+  std::vector<int> scan;
 };
 
 void Probe(const State& base, Unknown& u) {
@@ -105,7 +107,7 @@ constexpr Mask kLengths = Bit(vA) | Bit(vC) | Bit(vB) | Bit(vH) | Bit(vX) | Bit(
 double At(const State& base, const Unknown& u, double t) {
   Vars<double> v = base.value;
   v[static_cast<std::size_t>(u.var)] = t;
-  if (!RunNumbers(u.plan, v) || !Plausible(kLengths, v)) return std::nan("");
+  if (!RunNumbers(u.scan, v) || !Plausible(kLengths, v)) return std::nan("");
   return Residual(u.equation, v);
 }
 
@@ -157,15 +159,19 @@ std::array<Exact, 3> Integers(std::array<Exact, 3> p) {
   }
 }
 
-// The steps of `u`'s plan that its equation needs, in order.
-std::vector<int> Needed(const Unknown& u) {
-  Mask needed = At(u.equation).sources | Bit(At(u.equation).target);
+// The steps of `plan` that find the elements of `needed`, with those they need, in order.
+std::vector<int> Leading(const std::vector<int>& plan, Mask needed) {
   std::vector<int> used;
-  for (auto f = u.plan.rbegin(); f != u.plan.rend(); ++f) {
+  for (auto f = plan.rbegin(); f != plan.rend(); ++f) {
     if (needed & Bit(At(*f).target)) used.push_back(*f), needed |= At(*f).sources;
   }
   std::reverse(used.begin(), used.end());
   return used;
+}
+
+// The steps of `u`'s plan that its equation needs, in order.
+std::vector<int> Needed(const Unknown& u) {
+  return Leading(u.plan, At(u.equation).sources | Bit(At(u.equation).target));
 }
 
 // The power of t that makes the equation a polynomial of degree two at most, tried first in
@@ -309,7 +315,8 @@ std::vector<Root> Solve(const std::array<Exact, 3>& p, const std::string& t, std
     lines.push_back("D < 0 и уравнението няма реални корени.");
     return {};
   }
-  const std::optional<Exact> root = d ? IfExact([&] { return SquareRoot(*d); }) : std::nullopt;
+  const std::optional<Exact> root =
+      d && d->IsRational() ? IfExact([&] { return SquareRoot(*d); }) : std::nullopt;
   std::vector<Root> roots;
   for (int k : {1, -1}) {
     if (sign == 0 && k < 0) break;
@@ -330,7 +337,8 @@ std::vector<Root> Solve(const std::array<Exact, 3>& p, const std::string& t, std
 
 // The roots over the grid: each change of sign narrowed by halving, and each dip of |f| to zero
 // without one (a root that only touches).
-std::vector<Root> SolveNumerically(const State& base, const Unknown& u, const std::vector<double>& grid) {
+std::vector<Root> SolveNumerically(const State& base, Unknown u, const std::vector<double>& grid) {
+  u.scan = Leading(u.plan, At(u.equation).sources | Bit(At(u.equation).target) | kLengths);
   std::vector<double> f(grid.size());
   for (std::size_t k = 0; k < grid.size(); ++k) f[k] = At(base, u, grid[k]);
   std::vector<Root> roots;
@@ -532,7 +540,9 @@ class Solver {
     });
     for (Var v : kUnknowns) {
       if (st.Knows(v)) continue;
-      Unknown u{v, Plan(st.known | Bit(v), st.enabled), {}, -1, {}, 0};
+      Unknown u;
+      u.var = v;
+      u.plan = Plan(st.known | Bit(v), st.enabled);
       const Mask known = After(st.known | Bit(v), u.plan);
       if ((known & kWhole) != kWhole) continue;
       u.checks = Checks(known, st.enabled, u.plan);
