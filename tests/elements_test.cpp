@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
+#include "window/elements_controls.h"
+
 namespace {
 
 using namespace panel::elements;
@@ -117,6 +122,42 @@ TEST(Elements, ConditionsAndTheRatioAreGivens) {
   const State circle =
       Calculate(Tick(Typed({{problem::kA, "9"}, {problem::kC, "4"}}), problem::kIncircle, true), Bulgarian());
   EXPECT_EQ(At(circle, problem::kInradius).text, "3,0000000");
+}
+
+}  // namespace
+
+namespace {
+
+// The table every front end paints: inside the window, nothing overlapping, the tab order a
+// pupil follows (the boxes top to bottom, then the ticks, the buttons and the solution), and
+// every box and tick named in Bulgarian for a screen reader, with the page's ids.
+TEST(ElementsControls, TheTableIsAWindowAPupilCanUse) {
+  const auto& controls = Controls();
+  int lastTab = -1;
+  std::vector<std::string> ids;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const Control& c = controls[i];
+    const auto& r = c.rect;
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left + r.width <= kWidth && r.top + r.height <= kHeight)
+        << Id(c);
+    for (std::size_t j = 0; j < i; ++j) {
+      const auto& o = controls[j].rect;
+      const bool apart = r.left >= o.left + o.width || o.left >= r.left + r.width ||
+                         r.top >= o.top + o.height || o.top >= r.top + r.height;
+      EXPECT_TRUE(apart) << i << " overlaps " << j;
+    }
+    if (c.tabIndex >= 0) {
+      EXPECT_EQ(c.tabIndex, lastTab + 1) << Id(c);
+      lastTab = c.tabIndex;
+      EXPECT_FALSE(c.name.empty()) << Id(c);
+    }
+    if (!Id(c).empty()) ids.push_back(Id(c));
+  }
+  for (const char* id : {"E_a", "E_alpha", "E_O_to_AB", "E_incircle", "E_bases_ratio", "E_Calculate",
+                         "E_Clear", "E_Next", "E_Picture", "E_Solution"}) {
+    EXPECT_NE(std::find(ids.begin(), ids.end(), id), ids.end()) << id;
+  }
+  EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), ids.size());
 }
 
 }  // namespace
