@@ -36,11 +36,11 @@ inline constexpr std::array<RowSpec, 15> kRows = {{
     {model::problem::kD, "d", "диагонал", true},
     {model::problem::kAlpha, "α", "ъгъл при голямата основа", true},
     {model::problem::kBeta, "β", "ъгъл при малката основа", true},
-    {model::problem::kCircumradius, "R", "радиус на описаната окръжност", true},
-    {model::problem::kInradius, "r", "радиус на вписаната окръжност", true},
+    {model::problem::kCircumradius, "R", "радиус на описаната", true},
+    {model::problem::kInradius, "r", "радиус на вписаната", true},
     {model::problem::kPhi, "φ", "ъгъл между диагоналите", false},
-    {model::problem::kOToAB, "OO₁", "от пресечната точка на диагоналите до AB", false},
-    {model::problem::kOToDC, "OO₂", "от пресечната точка на диагоналите до DC", false},
+    {model::problem::kOToAB, "OO₁", "от O до AB (O: AC ∩ BD)", false},
+    {model::problem::kOToDC, "OO₂", "от O до DC", false},
 }};
 inline constexpr int kRowCount = static_cast<int>(kRows.size());
 
