@@ -41,6 +41,16 @@ QPlainTextEdit* MakeReadOnlyText(QWidget* parent, const std::string& text) {
   return edit;
 }
 
+// F1 on `widget` shows its tooltip below it, as the mouse resting there does.
+void ShowsTooltipOnF1(QWidget* widget) {
+  new QShortcut(
+      QKeySequence(Qt::Key_F1), widget,
+      [widget] {
+        QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())), widget->toolTip(), widget);
+      },
+      Qt::WidgetShortcut);
+}
+
 }  // namespace
 
 QIcon ProgramIcon() { return QIcon(QPixmap::fromImage(embedded::kHamburger.image())); }
@@ -140,7 +150,8 @@ void Tessorin::SetTabOrder() {
 }
 
 // Each control's event becomes the window's; Ctrl+Shift+C anywhere in the window copies the
-// whole solution as plain text, and F1 in a value box shows its working to keyboard users.
+// whole solution as plain text, and F1 in a value box or the picture shows its working to
+// keyboard users.
 void Tessorin::Connect() {
   connect(List1, &QListWidget::currentRowChanged, this,
           [this](int row) { Dispatch(panel::List1_Click(state_, row)); });
@@ -152,11 +163,9 @@ void Tessorin::Connect() {
     QLineEdit* box = Text2[i];
     connect(box, &QLineEdit::textChanged, this,
             [this, i](const QString& text) { Dispatch(panel::Text2_Change(state_, i, text.toStdString())); });
-    new QShortcut(
-        QKeySequence(Qt::Key_F1), box,
-        [box] { QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), box->toolTip(), box); },
-        Qt::WidgetShortcut);
+    ShowsTooltipOnF1(box);
   }
+  ShowsTooltipOnF1(Picture1);
   new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] {
     if (!state_.copy.empty()) QGuiApplication::clipboard()->setText(Q(state_.copy));
   });
@@ -188,6 +197,8 @@ void Tessorin::Paint() {
     Text2[i]->setAccessibleDescription(Q(panel::DesktopDescription(row.description)));
   }
   Picture1->setPicture(state_.picture);
+  const QString explained = Q(state_.picture.working);
+  if (Picture1->toolTip() != explained) Picture1->setToolTip(explained);
   const QString said = Q(state_.picture.description);
   if (Picture1->accessibleDescription() != said) Picture1->setAccessibleDescription(said);
 }

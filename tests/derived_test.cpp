@@ -78,6 +78,11 @@ TEST(Derived, OneTrapezoidOfEachCombination) {
        {"10", "6", "72"},
        "m = 12, d = 6√5 ≈ 13,4164079, α ≈ 36,87° ≈ 36°52′, β ≈ 143,13° ≈ 143°08′, R = 5√5 ≈ 11,1803399"},
       {11, {"2", "3", "15"}, "m = 5, d = √34 ≈ 5,8309519, α = 45°, β = 135°, R = √17 ≈ 4,1231056"},
+      // b = 5, c = 8, P = 20: a = 2 < c, the longer base on top; x = −3 and h = 4 as for a = 8, c = 2.
+      {6,
+       {"5", "8", "20"},
+       "m = 5, d = √41 ≈ 6,4031242, α ≈ 53,13° ≈ 53°08′, β ≈ 126,87° ≈ 126°52′, R = 5√41/8 ≈ 4,0019526, r = "
+       "2"},
   };
   for (const Case& c : cases) {
     const Solved s = Solve(c.index, c.given);
@@ -110,6 +115,13 @@ TEST(Derived, TextbookProblemsStepByStep) {
   ASSERT_TRUE(m);
   EXPECT_EQ(m->steps[0].Line(), "m = (a + c) / 2 = (10 + 6) / 2 = 8");
   EXPECT_EQ(m->steps[1].Line(), "d = √(h² + m²) = √(4² + 8²) = √80 = 4√5 ≈ 8.9442719");
+
+  // The longer base on top: x = (a − c) / 2 = −3 is measured off as its length.
+  const Solved upsideDown = Solve(6, {"5", "8", "20"});
+  const std::optional<model::Derived> u = model::Derive(upsideDown.measures, upsideDown.exact, kBg);
+  ASSERT_TRUE(u);
+  EXPECT_EQ(u->steps[2].Line(), "tg α = h / |x| = 4 / 3 = 4/3 ≈ 1,3333333, α ≈ 53,13° ≈ 53°08′");
+  EXPECT_EQ(u->steps[3].Line(), "β = 180° − α ≈ 180° − 53,13° ≈ 126,87° ≈ 126°52′");
 }
 
 TEST(Derived, InscribedCircleOnlyWhereExactArithmeticSaysSo) {
@@ -173,6 +185,35 @@ TEST(Derived, ExactSpecialAngles) {
     ASSERT_TRUE(d);
     EXPECT_EQ(d->steps[2].Line(), c.alpha);
     EXPECT_EQ(d->steps[3].Line(), c.beta);
+  }
+}
+
+// The angles whose tangent is 2 ∓ √3 or √2 ∓ 1, which no combination of the six gives yet: bases 3
+// and 1 (x = 1) under a height of that tangent, written as any exact angle is.
+TEST(Derived, ExactAnglesOfHalfAndQuarterSteps) {
+  struct Case {
+    model::Exact h;
+    const char* alpha;
+    const char* beta;  // its degrees
+  };
+  const Case cases[] = {
+      {model::Exact::Of(2, -1, 3), "α = 15°", "165°"},
+      {model::Exact::Of(-1, 1, 2), "α = 22,5°", "157,5°"},
+      {model::Exact::Of(1, 1, 2), "α = 67,5°", "112,5°"},
+      {model::Exact::Of(2, 1, 3), "α = 75°", "105°"},
+  };
+  for (const Case& c : cases) {
+    model::ExactTerms exact;
+    exact[model::A] = model::Exact(3);
+    exact[model::C] = model::Exact(1);
+    exact[model::H] = c.h;
+    const double h = c.h.ToDouble();
+    const model::Measures measures = {3, std::sqrt(1 + h * h), 1, h, 0, 0};
+    const std::optional<model::Derived> d = model::Derive(measures, exact, kBg);
+    ASSERT_TRUE(d);
+    const std::string alpha = d->steps[2].Line(), beta = d->steps[3].Line();
+    EXPECT_EQ(alpha.substr(alpha.rfind(", ") + 2), c.alpha);
+    EXPECT_EQ(beta.substr(beta.rfind(" = ") + 3), c.beta) << beta;
   }
 }
 

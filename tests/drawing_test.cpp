@@ -309,6 +309,125 @@ TEST(TrapezoidDrawing, LettersValuesAndDescription) {
   EXPECT_NE(Drawing(2, {"100", "90", "1"}).description.find("ABCD, не е в мащаб:"), std::string::npos);
 }
 
+const Label* Find(const Picture& p, const std::string& text) {
+  for (const Label& l : p.labels) {
+    if (l.text == text) return &l;
+  }
+  return nullptr;
+}
+
+// Every letter beside its own corner or line, every value beside what it measures, and the
+// measures that follow the six on the lines under the shape, as a pupil reads them.
+TEST(TrapezoidDrawing, EachLabelBesideWhatItNames) {
+  struct Case {
+    int index;
+    std::array<const char*, 3> given;
+    const char *a, *b, *c, *h;       // the value labels; a bare letter where its value went under the shape
+    std::vector<std::string> under;  // the lines under the shape
+  };
+  const Case cases[] = {
+      {0,
+       {"8", "5", "2"},
+       "a = 8",
+       "b = 5",
+       "c = 2",
+       "h = 4",
+       {"d ≈ 6,40312   α ≈ 53,13°", "m = 5   β ≈ 126,87°   R ≈ 4,00195"}},
+      // P,b,c: a = 2 under c = 8, the longer base on top.
+      {6,
+       {"5", "8", "20"},
+       "a = 2",
+       "b = 5",
+       "c = 8",
+       "h = 4",
+       {"d ≈ 6,40312   α ≈ 53,13°", "m = 5   β ≈ 126,87°   R ≈ 4,00195"}},
+      // a,b,c 3, 2, 1: h = √3, α = 60° exactly.
+      {0,
+       {"3", "2", "1"},
+       "a = 3",
+       "b = 2",
+       "c = 1",
+       "h",
+       {"h ≈ 1,73   d ≈ 2,64575   α = 60°", "m = 2   β = 120°   R ≈ 1,52753"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.given[0]) + " " + c.given[1] + " " + c.given[2]);
+    const Picture p = Drawing(c.index, c.given);
+    ASSERT_GE(p.lines.size(), 5u);
+    const Corners q = CornersOf(p);
+    const double lower = q.A.y, upper = q.D.y;
+    const auto box = [&](const std::string& text) {
+      const Label* l = Find(p, text);
+      EXPECT_TRUE(l) << text;
+      return l ? l->Bounds() : panel::Box{-1000, -1000, -1000, -1000};
+    };
+    const auto below = [&](const panel::Box& b) { return b.top >= lower && b.top <= lower + 8; };
+    const auto above = [&](const panel::Box& b) { return b.bottom >= upper - 8 && b.bottom <= upper; };
+    const auto leftOf = [](const panel::Box& b, double x) { return b.right <= x && b.right >= x - 12; };
+    const auto rightOf = [](const panel::Box& b, double x) { return b.left >= x && b.left <= x + 12; };
+    const auto between = [&](const panel::Box& b) { return b.top >= upper && b.bottom <= lower; };
+
+    EXPECT_TRUE(below(box("A")) && leftOf(box("A"), q.A.x));
+    EXPECT_TRUE(below(box("B")) && rightOf(box("B"), q.B.x));
+    EXPECT_TRUE(above(box("D")) && leftOf(box("D"), q.D.x));
+    EXPECT_TRUE(above(box("C")) && rightOf(box("C"), q.C.x));
+    // H at the foot of the dashed height DH, just below AB.
+    double dh = -1000;
+    for (const Line& l : p.lines) {
+      if (l.dash == panel::Dash::Dashed && l.from.x == l.to.x && std::fabs(l.from.x - q.D.x) <= 1)
+        dh = l.from.x;
+    }
+    const panel::Box h = box("H");
+    EXPECT_NEAR((h.left + h.right) / 2, dh, 2);
+    EXPECT_TRUE(below(h)) << h.top;
+
+    const panel::Box a = box(c.a), cb = box(c.c);
+    EXPECT_TRUE(below(a) && a.left >= q.A.x && a.left <= q.B.x + 15) << a.left;
+    EXPECT_TRUE(above(cb) && (cb.left + cb.right) / 2 > q.D.x && (cb.left + cb.right) / 2 < q.C.x);
+    const panel::Box leg = box(c.b), other = box("b");
+    EXPECT_TRUE(between(leg) && leftOf(leg, std::min(q.A.x, q.D.x) - 1)) << leg.right;
+    EXPECT_TRUE(between(other) && rightOf(other, std::max(q.B.x, q.C.x))) << other.left;
+    const panel::Box height = box(c.h);
+    EXPECT_TRUE(between(height) && (std::fabs(height.left - dh) <= 4 || std::fabs(height.right - dh) <= 4));
+    // α inside the figure, beside an end of the larger base.
+    const Point base[2] = {q.A.x <= q.D.x ? q.A : q.D, q.A.x <= q.D.x ? q.B : q.C};
+    int alphas = 0;
+    for (const Label& l : p.labels) {
+      if (l.text != "α") continue;
+      ++alphas;
+      const panel::Box b = l.Bounds();
+      const Point middle{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+      const double near = std::min(std::hypot(middle.x - base[0].x, middle.y - base[0].y),
+                                   std::hypot(middle.x - base[1].x, middle.y - base[1].y));
+      EXPECT_LT(near, 35);
+      EXPECT_TRUE(between(b) && b.left > std::min(q.A.x, q.D.x) && b.right < std::max(q.B.x, q.C.x));
+    }
+    EXPECT_GE(alphas, 1);
+    for (const std::string& line : c.under) EXPECT_GT(box(line).top, lower + 8) << line;
+  }
+  // r where a circle can be inscribed is said, if not drawn: 8 + 2 = 2·5.
+  EXPECT_NE(Drawing(0, {"8", "5", "2"}).description.find("радиус на вписаната окръжност r = 2."),
+            std::string::npos);
+}
+
+// On paper one unit is a centimetre at the scale written under the drawing: AB = 8 is 8 cm at
+// «М 1:1», and AB = 80 is 8 cm at «М 1:10».
+TEST(TrapezoidDrawing, OnPaperAtItsScale) {
+  struct Case {
+    std::array<const char*, 3> given;
+    const char* scale;
+  };
+  for (const Case& c : {Case{{"8", "5", "2"}, "М 1:1"}, Case{{"80", "50", "20"}, "М 1:10"}}) {
+    const Picture p = Drawing(0, c.given);
+    EXPECT_EQ(p.printScale, c.scale);
+    const Corners q = CornersOf(p);
+    EXPECT_NEAR((q.B.x - q.A.x) * p.printWidth / Picture::kWidth, 8, 0.1) << c.given[0];
+  }
+  const Picture flat = Drawing(2, {"100", "90", "1"});  // drawn at 1:4, not to scale: no scale on paper
+  EXPECT_EQ(flat.printScale, "");
+  EXPECT_EQ(flat.printWidth, 0);
+}
+
 TEST(TrapezoidDrawing, ValuesShortenedToWhatFits) {
   struct Case {
     const char* letter;

@@ -237,7 +237,7 @@ TEST(Form, ACalculationDrawsItsTrapezoidToScale) {
 }
 
 // The measures a textbook asks for next: in the working under their own heading, in the answer
-// after the six, in the copy and in the picture's description. Bases 9 and 21 with height 8 give
+// after the six, in the copy and in the picture's tooltip and description. Bases 9 and 21 with height 8 give
 // R = 10,625; bases 10 and 6 with height 4 give the midline 8; a = 8, b = 5, c = 2 has
 // a + c = 2·b and so an inscribed circle of radius h / 2 = 2.
 TEST(Form, TheNewMeasuresFollowTheSix) {
@@ -270,7 +270,19 @@ TEST(Form, TheNewMeasuresFollowTheSix) {
     EXPECT_EQ(s.copy, s.solution);
     EXPECT_TRUE(Has(s.picture.description, c.diagonal)) << s.picture.description;
     EXPECT_EQ(s.message, panel::Message{});
+    // The picture explains the measures it shows beyond the six as the working does, and says it.
+    const std::size_t from = s.solution.find("Още елементи"), to = s.solution.find("\nОтговор:");
+    EXPECT_EQ(s.picture.working, s.solution.substr(from, to - from));
+    EXPECT_TRUE(EndsWith(s.picture.description, "\n" + s.picture.working));
   }
+  EXPECT_EQ(Pressed(0, {"8", "5", "2"}).picture.working,
+            "Още елементи на трапеца:\n"
+            "m = (a + c) / 2 = (8 + 2) / 2 = 5\n"
+            "d = √(h² + m²) = √(4² + 5²) = √41 ≈ 6.4031242\n"
+            "tg α = h / x = 4 / 3 = 4/3 ≈ 1.3333333, α ≈ 53.13° ≈ 53°08′\n"
+            "β = 180° − α ≈ 180° − 53.13° ≈ 126.87° ≈ 126°52′\n"
+            "R = b·d / (2·h) = 5·√41 / (2·4) = 5√41/8 ≈ 4.0019526\n"
+            "r = h / 2 = 4 / 2 = 2");
 }
 
 // Measures that make no trapezoid: the boxes show the numbers as computed, without a message; the
@@ -284,17 +296,31 @@ TEST(Form, NoTrapezoidIsSaidInWords) {
       {1, {"4", "5", "", "4"}, "Няма такъв трапец: c = −2 < 0"},
       {1, {"8", "5", "", "3"}, "Няма такъв трапец: c = 0 и фигурата е равнобедрен триъгълник"},
       {2, {"6", "", "6", "4"}, "Няма такъв трапец: a = c и фигурата е правоъгълник"},
+      // P,b,c: a = 12 − 2·5 − 2 = 0.
+      {6, {"", "5", "2", "", "12"}, "Няма такъв трапец: a = 0 и фигурата е равнобедрен триъгълник"},
+      {6, {"", "5", "2", "", "10"}, "Няма такъв трапец: a = −2 < 0"},
+      // P,b,h with b = h: a + c = 0 and x = 0, so a = c = 0.
+      {7, {"", "5", "", "5", "10"}, "Няма такъв трапец: a = c = 0 и четирите върха лежат на една права"},
+      // a,b,c with b = x = 3: h = 0.
+      {0, {"8", "3", "2"}, "Няма такъв трапец: h = 0 и четирите върха лежат на една права"},
   };
   for (const Case& c : cases) {
     const State s = Pressed(c.index, c.given);
     EXPECT_EQ(s.message, panel::Message{}) << c.sentence;
     EXPECT_NE(s.rows[2].text, "") << c.sentence;
+    const std::size_t answer = s.solution.find("\nОтговор:\n");
+    ASSERT_NE(answer, std::string::npos) << s.solution;
     EXPECT_TRUE(EndsWith(s.solution, std::string("\n") + c.sentence)) << s.solution;
+    EXPECT_EQ(s.solution.find(c.sentence), s.solution.rfind(c.sentence, answer)) << "once in the working";
     EXPECT_FALSE(Has(s.solution, "Още елементи")) << s.solution;
-    const std::string working = s.solution.substr(0, s.solution.find("\nОтговор:"));
+    const std::string working = s.solution.substr(0, answer);
     EXPECT_TRUE(EndsWith(working, std::string("\n") + c.sentence)) << working;
     EXPECT_EQ(s.picture.description, c.sentence);
     EXPECT_TRUE(s.picture.lines.empty());
+    // The picture's lines, read one after the other, say the sentence word for word.
+    std::string said;
+    for (const panel::Label& l : s.picture.labels) said += (said.empty() ? "" : " ") + l.text;
+    EXPECT_EQ(said, c.sentence);
     EXPECT_EQ(s.picture.labels.front().text, "Няма такъв трапец:");
   }
 }

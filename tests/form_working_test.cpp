@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolTip>
 #include <QtTest>
 
+#include "form/drawing_box.h"
 #include "window/describe.h"
 #include "window/press.h"
 #include "window_driver.h"
@@ -54,6 +56,19 @@ class FormWorkingTest : public QObject {
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), h);
     QToolTip::hideText();
+
+    // The picture explains the measures it shows beyond the six, exact forms included.
+    const QString more = w->Picture1->toolTip();
+    QVERIFY2(more.startsWith(QStringLiteral("Още елементи на трапеца:\nm = (a + c) / 2 = (8 + 2) / 2 = 5\n"
+                                            "d = √(h² + m²) = √(4² + 5²) = √41 ≈ 6.4031242\n")),
+             qPrintable(more));
+    QVERIFY(more.endsWith(QStringLiteral("\nr = h / 2 = 4 / 2 = 2")));
+    QVERIFY(w->Picture1->accessibleDescription().endsWith("\n" + more));
+    w->Picture1->setFocus();
+    QTest::keyClick(w->Picture1, Qt::Key_F1);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), more);
+    QToolTip::hideText();
   }
 
   void anyChangeOfTheBoxesDropsTheWorking_data() {
@@ -79,6 +94,7 @@ class FormWorkingTest : public QObject {
       QCOMPARE(w->Text2[i]->toolTip(), QString());
       QCOMPARE(w->Text2[i]->accessibleDescription(), Description(i));
     }
+    QCOMPARE(w->Picture1->toolTip(), QString());
   }
 
   void aFailingStepIsAddedToTheMessage() {
@@ -94,6 +110,38 @@ class FormWorkingTest : public QObject {
                                         "отрицателно число, затова трапец с тези размери няма.")),
         qPrintable(message));
     QCOMPARE(w->Text2[3]->toolTip(), QString());
+
+    // Ctrl+Shift+C after the message copies the solution up to the step that failed.
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    QTest::keyClick(w->Text2[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    model::Rows rows;
+    rows[0] = {true, "8"}, rows[1] = {true, "2"}, rows[2] = {true, "2"};
+    const QString solution = QString::fromStdString(panel::Press(0, rows, runtime::CSettings()).solution);
+    QVERIFY2(solution.contains(QStringLiteral("\nh = √(b² − x²) = √(2² − 3²)\n√(−5) не съществува")),
+             qPrintable(solution));
+    QCOMPARE(QGuiApplication::clipboard()->text(), solution);
+  }
+
+  // What the screen shows after «Изчисли», not what a fresh paint would: the window's backing store
+  // holds the computed drawing in Picture1 once the press has been painted.
+  void theScreenShowsTheComputedDrawing() {
+    auto w = ShowWindow(runtime::CSettings());
+    const QRect picture(w->Picture1->mapTo(w.get(), QPoint(0, 0)), w->Picture1->size());
+    const auto screen = [&] {
+      return w->screen()
+          ->grabWindow(w->winId())
+          .toImage()
+          .copy(picture)
+          .convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage before = w->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QTRY_COMPARE(screen(), before);
+    const QStringList given = {"8", "5", "2"};
+    for (int q = 0; q < 3; ++q) w->Text2[q]->setText(given[q]);
+    QTest::mouseClick(w->Command1[0], Qt::LeftButton);
+    const QImage after = w->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(after != before);
+    QTRY_COMPARE(screen(), after);
   }
 
   // Ctrl+Shift+C copies the solution of the last calculation while the boxes still show it.

@@ -1,11 +1,13 @@
 // Writes what the native core answers for thousands of calculations, so that the web page's
 // WebAssembly core can be held to the very same texts, the working and the messages' failing steps
-// included (tests/web/parity.test.mjs).
+// included, and the state the press leaves: the solution, what copying copies and the picture
+// (tests/web/parity.test.mjs).
 //   parity_cases OUTPUT.json
 // Cases: every combination and two indexes beyond them; the assignment's example, texts at the
 // edges of reading numbers, and random measures written in many forms, under the C, English,
 // Bulgarian and an unusual set of regional settings; ticks as the combination sets them, and
 // now and then at random, which reaches the division by zero.
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -15,7 +17,9 @@
 #include "model/solver.h"
 #include "runtime/format_number.h"
 #include "web/json.h"
+#include "window/form.h"
 #include "window/press.h"
+#include "window/svg.h"
 
 // The Windows build reads English and Bulgarian from Windows, the desktop's from Qt; the two
 // files must be the same, settings included.
@@ -68,19 +72,48 @@ std::string SixJson(const model::Texts& six) {
   return out + "]";
 }
 
+// The window's state before the press, as the page's test builds it: boxes long enough for every
+// text the core writes, nothing worked out yet, the default drawing.
+panel::State StateOf(int index, const model::Rows& rows) {
+  panel::State state;
+  state.combination = index;
+  state.maxLength = 1000;
+  for (std::size_t q = 0; q < rows.size(); ++q) {
+    state.rows[q].ticked = rows[q].ticked;
+    state.rows[q].readOnly = !rows[q].ticked;
+    state.rows[q].text = rows[q].text;
+  }
+  state.picture = panel::DefaultDrawing();
+  return state;
+}
+
+// What else a press leaves in the window's state: the solution, what copying copies and Picture1
+// (as SVG, with its size and scale on paper).
+std::string StateJson(const panel::State& s, bool solved) {
+  std::string out = ", \"copy\": " + Json(s.copy) + ", \"svg\": " + Json(panel::WriteSvg(s.picture));
+  if (!solved) return out;
+  char width[32];
+  const auto written = std::to_chars(width, width + sizeof width, s.picture.printWidth);
+  return ", \"solution\": " + Json(s.solution) + out +
+         ", \"printWidth\": " + std::string(width, written.ptr) +
+         ", \"printScale\": " + Json(s.picture.printScale);
+}
+
 // The outcome of one press as the page's binding reports it: the texts with each box's working and
-// accessible description, or the message with the step that failed.
+// accessible description, or the message with the step that failed; and the state it leaves.
 std::string OutcomeJson(int index, const model::Rows& rows, const runtime::RegionalSettings& settings) {
   const panel::Outcome o = panel::Press(index, rows, settings);
+  const panel::State after = panel::Command1_Click(StateOf(index, rows), 0, settings);
   switch (o.kind) {
     case panel::Outcome::Kind::Nothing: return "{}";
     case panel::Outcome::Kind::Solved:
       return "{\"texts\": " + SixJson(o.texts) + ", \"explanations\": " + SixJson(o.explanations) +
-             ", \"descriptions\": " + SixJson(o.descriptions) + '}';
+             ", \"descriptions\": " + SixJson(o.descriptions) + StateJson(after, true) + '}';
     case panel::Outcome::Kind::Failed: break;
   }
   return "{\"kind\": " + std::to_string(static_cast<int>(*o.error)) +
-         ", \"title\": " + Json(o.message.title) + ", \"text\": " + Json(o.message.text) + '}';
+         ", \"title\": " + Json(o.message.title) + ", \"text\": " + Json(o.message.text) +
+         StateJson(after, false) + '}';
 }
 
 const char* const kEdgeTexts[] = {

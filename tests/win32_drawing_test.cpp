@@ -73,4 +73,31 @@ TEST(Win32Drawing, DefaultDrawingAt192Dpi) {
   EXPECT_TRUE(canvas.Ink(184, 24) && canvas.Paper(184, 31) && canvas.Ink(184, 36));
 }
 
+// An arc from 0° to 90° is the upper right quarter; the mark's two sides away from its corner; a
+// label anchored right ends at its point.
+TEST(Win32Drawing, ArcMarkAndLabelWhereTheDataPutThem) {
+  panel::Picture picture;
+  picture.arcs.push_back({{50.5, 50.5}, 10, 0, 90});
+  picture.marks.push_back({{100.5, 100.5}, {0, -1}, {1, 0}, 6});
+  picture.labels.push_back({"H", {140, 20}, panel::Anchor::Right, 13});
+  Canvas canvas(183, 197);
+  win32::PaintDrawing(canvas.dc(), picture, {0, 0}, 96);
+  const auto inkIn = [&](int left, int top, int width, int height) {
+    for (int y = top; y < top + height; ++y) {
+      for (int x = left; x < left + width; ++x) {
+        if (canvas.Ink(x, y)) return true;
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(inkIn(56, 42, 2, 2));     // at 45°
+  EXPECT_TRUE(inkIn(59, 47, 2, 2));     // at 10°
+  EXPECT_TRUE(inkIn(51, 39, 2, 2));     // at 80°
+  EXPECT_FALSE(inkIn(38, 52, 10, 10));  // where 225° would be
+  EXPECT_TRUE(canvas.Ink(103, 94) && canvas.Ink(106, 97));
+  EXPECT_FALSE(inkIn(101, 96, 4, 4) || inkIn(95, 95, 4, 4));
+  EXPECT_TRUE(inkIn(130, 20, 10, 12));   // the right edge at 140
+  EXPECT_FALSE(inkIn(143, 15, 20, 20));  // an italic leans a little past its advance
+}
+
 }  // namespace

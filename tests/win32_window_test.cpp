@@ -172,18 +172,18 @@ TEST(Win32Window, WorkingAsTooltipsAndOnF1) {
         wchar_t name[64];
         GetClassNameW(found, name, 64);
         TOOLINFOW tool{sizeof tool};
-        if (std::wstring(name) == TOOLTIPS_CLASSW && SendMessageW(found, TTM_GETTOOLCOUNT, 0, 0) == 6) {
+        if (std::wstring(name) == TOOLTIPS_CLASSW && SendMessageW(found, TTM_GETTOOLCOUNT, 0, 0) == 7) {
           *reinterpret_cast<HWND*>(out) = found;
         }
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&tips));
   ASSERT_NE(tips, nullptr);
-  auto tip = [&](int row) {
+  auto tip = [&](int row) {  // the picture's after the six boxes'
     wchar_t text[4096] = {};
     TOOLINFOW tool{sizeof tool};
     tool.hwnd = w.window->Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(w.Item(Control::Text2, row));
+    tool.uId = reinterpret_cast<UINT_PTR>(row < 6 ? w.Item(Control::Text2, row) : w.Item(Control::Picture1));
     tool.lpszText = text;
     SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
     return win32::Utf8(text);
@@ -191,6 +191,8 @@ TEST(Win32Window, WorkingAsTooltipsAndOnF1) {
   const auto working = panel::Press(0, rows, runtime::CSettings()).explanations;
   for (int i = 0; i < 6; ++i) EXPECT_EQ(tip(i), working[static_cast<std::size_t>(i)]) << "row " << i;
   EXPECT_NE(tip(5).find("S ="), std::string::npos);
+  EXPECT_EQ(tip(6), panel::Press(0, rows, runtime::CSettings()).picture.working);
+  EXPECT_NE(tip(6).find("\nR = b·d / (2·h) = 5·√41 / (2·4) = 5√41/8 ≈ 4.0019526\n"), std::string::npos);
 
   HWND box = w.Item(Control::Text2, 5);
   SetFocus(box);
@@ -363,6 +365,28 @@ TEST(Win32Window, PictureBoxPaintsTheDrawingOfTheState) {
   Click(w.Item(Control::Command1, 1));
   Pump(*w.window);
   EXPECT_EQ(Paint(box), before);
+
+  // On a screen of twice the density the picture stands at twice its place.
+  TypeExample(w, 0);
+  Click(w.Item(Control::Command1, 0));
+  RECT frame;
+  GetWindowRect(w.window->Handle(), &frame);
+  SendMessageW(w.window->Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&frame));
+  Pump(*w.window);
+  const Painted twice = Paint(box);
+  // The box's border stays two pixels wide: the picture stands in the middle of what it leaves.
+  const double left = (twice.width - 2 * panel::Picture::kWidth) / 2.0,
+               top = (twice.height - 2 * panel::Picture::kHeight) / 2.0;
+  ASSERT_GE(left, 0);
+  ASSERT_GE(top, 0);
+  for (int k = 0; k < 4; ++k) {
+    const panel::Line& side = computed.lines.at(static_cast<std::size_t>(k));
+    EXPECT_TRUE(twice.Dark(left + 2 * (side.from.x + (side.to.x - side.from.x) / 4),
+                           top + 2 * (side.from.y + (side.to.y - side.from.y) / 4)))
+        << k;
+  }
+  // Inside the trapezoid, away from every line and letter.
+  EXPECT_FALSE(twice.Dark(left + 2 * 115, top + 2 * 70));
 }
 
 // Each control stands at the design's place in the window's font, and on a screen of twice the

@@ -100,6 +100,7 @@ class PuppeteerTab {
   #touch = false;
   #gone;
   dialogs = []; // anything the page says through alert() and its kin
+  lost; // why the browser went, once it has
 
   constructor(engine, browser, page) {
     this.engine = engine;
@@ -107,7 +108,7 @@ class PuppeteerTab {
     this.#page = page;
     page.on("dialog", (dialog) => this.dialogs.push(dialog.message()) && dialog.dismiss());
     this.#gone = new Promise((_, reject) =>
-      browser.once("disconnected", () => reject(new Error(`${engine} exited or dropped its connection`))),
+      browser.once("disconnected", () => reject((this.lost = new Error(`${engine} exited or dropped its connection`)))),
     );
     this.#gone.catch(() => {}); // told to the call under way, if any
     for (const call of ["size", "open", "reload", "run", "click", "tap", "type", "focus", "key", "screenshot"]) {
@@ -159,6 +160,12 @@ class PuppeteerTab {
     return this.#page.screenshot({ path, clip });
   }
 }
+
+// `test` of node:test for the tests of one tab (`tabOf()`): once the tab has lost its page or its
+// browser, the test under way has failed saying why and every later one is skipped with that
+// reason, rather than each failing on a session that is gone.
+export const pageTest = (test, tabOf) => (name, options, fn) =>
+  test(name, options, (t) => (tabOf()?.lost ? t.skip(tabOf().lost.message) : fn(t)));
 
 // A tab of `engine` ("chromium", "firefox" or "webkit"); `touch` asks Firefox for a touch screen,
 // which Chromium takes at each phone size and WebKit cannot have.

@@ -53,7 +53,11 @@ export async function launchWebKit() {
     }
   });
   gone.catch(() => {});
+  // A page that crashes or hangs takes the session with it: the driver says why once, and after
+  // that only that the session is unknown. Every later call fails at once with the first reason.
+  let lost;
   async function ask(method, path, body) {
+    if (lost) throw lost;
     const response = await fetch(`http://127.0.0.1:${port}${path}`, {
       method,
       headers: { "content-type": "application/json" },
@@ -61,6 +65,7 @@ export async function launchWebKit() {
       signal: AbortSignal.timeout(callLimit),
     });
     const { value } = await response.json();
+    if (value?.error === "invalid session id") throw (lost = new Error(`WebKit lost its page: ${value.message}`));
     if (value?.error) throw new Error(`WebDriver ${path}: ${value.error}: ${value.message}`);
     return value;
   }
@@ -81,8 +86,21 @@ export async function launchWebKit() {
     }
   }
   const at = (path) => `/session/${session.sessionId}${path}`;
+  // The call under way when the page crashes fails saying only what it could not do; the session,
+  // asked after it, says why.
+  async function checked(method, path, body) {
+    try {
+      return await call(method, at(path), body);
+    } catch (error) {
+      if (!lost) await call("GET", at("/url")).catch(() => {});
+      throw lost ?? error;
+    }
+  }
   return {
-    call: (method, path, body) => call(method, at(path), body),
+    call: checked,
+    get lost() {
+      return lost;
+    },
     async close() {
       await call("DELETE", at("")).catch(() => {});
       stop();
@@ -101,6 +119,10 @@ export class WebKitTab {
   }
   static async launch() {
     return new WebKitTab(await launchWebKit());
+  }
+  // Why the page was lost (a crash), once it has been; the tab answers nothing after that.
+  get lost() {
+    return this.#session.lost;
   }
   close() {
     return this.#session.close();

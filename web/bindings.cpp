@@ -98,6 +98,7 @@ EMSCRIPTEN_BINDINGS(trapezoid) {
       .field("labels", &Get<panel::Label, &panel::Picture::labels>,
              &Set<panel::Label, &panel::Picture::labels>)
       .field("description", &panel::Picture::description)
+      .field("working", &panel::Picture::working)
       .field("printWidth", &panel::Picture::printWidth)
       .field("printScale", &panel::Picture::printScale);
   emscripten::value_array<std::array<panel::Row, model::kQuantityCount>>("Rows")

@@ -150,6 +150,7 @@ void Tessorin::Paint(const panel::State& before) {
   if (before.picture.description != state_.picture.description) {
     SetAccessibleDescription(Item(Control::Picture1), state_.picture.description);
   }
+  if (before.picture.working != state_.picture.working) PaintPictureWorking();
   HideHelp();
 }
 

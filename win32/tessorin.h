@@ -55,6 +55,7 @@ class Tessorin {
   void Dispatch(panel::State next);
   void Paint(const panel::State& before);
   void PaintWorking(int row);
+  void PaintPictureWorking();
 
   int Row(HWND box) const;
   std::string BoxText(int row) const;
@@ -73,7 +74,7 @@ class Tessorin {
   Reporter report_;
   HWND window_ = nullptr;
   std::vector<HWND> controls_;  // by index in panel::Controls()
-  HWND tips_ = nullptr;         // the boxes' working under the mouse
+  HWND tips_ = nullptr;         // the boxes' and the picture's working under the mouse
   HWND help_ = nullptr;         // the working of the box with the focus, on F1
   HWND focus_ = nullptr;        // the control that had the focus when the window was left
   HFONT font_ = nullptr;

@@ -31,8 +31,8 @@ void Tessorin::CopySolution() const {
   CloseClipboard();
 }
 
-// The working: a tooltip on each value box under the mouse, and one that F1 shows below the box
-// with the focus.
+// The working: a tooltip on each value box and on the picture under the mouse, and one that F1
+// shows below the box with the focus.
 void Tessorin::AddTooltips() {
   const DWORD style = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX;
   tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, 0, 0, 0, 0, window_, nullptr,
@@ -40,12 +40,12 @@ void Tessorin::AddTooltips() {
   help_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, style, 0, 0, 0, 0, window_, nullptr,
                           instance_, nullptr);
   wchar_t empty[] = L"";
-  for (int i = 0; i < model::kQuantityCount; ++i) {
-    HWND box = Item(Control::Text2, i);
+  for (int i = 0; i <= model::kQuantityCount; ++i) {
+    HWND control = i < model::kQuantityCount ? Item(Control::Text2, i) : Item(Control::Picture1);
     TOOLINFOW tool{sizeof tool};
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(box);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = empty;
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
@@ -68,6 +68,16 @@ void Tessorin::PaintWorking(int row) {
   tool.lpszText = text.data();
   SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   SetAccessibleDescription(box, panel::DesktopDescription(shown.description));
+}
+
+// The picture's working, of the measures it shows beyond the six, as its tooltip.
+void Tessorin::PaintPictureWorking() {
+  std::wstring text = Wide(state_.picture.working);
+  TOOLINFOW tool{sizeof tool};
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(Item(Control::Picture1));
+  tool.lpszText = text.data();
+  SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Tessorin::ShowHelp(int row) {

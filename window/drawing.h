@@ -82,6 +82,9 @@ struct Picture {
   std::vector<RightAngle> marks;
   std::vector<Label> labels;
   std::string description;  // what a screen reader says of it, in Bulgarian
+  // What it explains of the measures it shows beyond the six, step by step with their exact forms,
+  // as each value box explains its own: its tooltip. Empty where it explains nothing.
+  std::string working;
   // On paper: the picture's width in centimetres at the scale written under it («М 1:5»); 0 and
   // empty where it shows no figure to scale.
   double printWidth = 0;

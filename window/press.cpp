@@ -3,6 +3,7 @@
 #include "model/combination.h"
 #include "model/working.h"
 #include "runtime/format_number.h"
+#include "window/shape_words.h"
 #include "window/trapezoid_drawing.h"
 #include "window/working.h"
 
@@ -58,6 +59,11 @@ Outcome Press(int index, const model::Rows& rows, const runtime::RegionalSetting
   out.working = Steps(w, further);
   out.solution = Solution(w, further);
   out.picture = TrapezoidDrawing(run.measures(), run.exact, settings);
+  if (!further.steps.empty()) {
+    out.picture.working = kMoreMeasures;
+    for (const std::string& step : further.steps) out.picture.working += "\n" + step;
+    out.picture.description += "\n" + out.picture.working;
+  }
   for (int q = 0; q < model::kQuantityCount; ++q)
     out.descriptions[q] = BoxDescription(q, out.explanations[q]);
   return out;

@@ -5,8 +5,8 @@
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
-import { after, before, test } from "node:test";
-import { openTab, root, serveSite, until } from "../../tools/browser.mjs";
+import { after, before, test as nodeTest } from "node:test";
+import { openTab, pageTest, root, serveSite, until } from "../../tools/browser.mjs";
 import { loadCore } from "./core.mjs";
 
 const engine = process.env.BROWSER ?? "chromium";
@@ -21,6 +21,7 @@ const desktop = [800, 600];
 const limit = { timeout: 90_000 };
 
 let tab, served;
+const test = pageTest(nodeTest, () => tab);
 
 before(async () => {
   served = await serveSite();
@@ -256,23 +257,30 @@ const message = () =>
     return [dialog.open, dialog.querySelector("h2").textContent, dialog.querySelector("p").textContent];
   });
 
-test("a shape that cannot exist opens the message; Enter or Escape closes it, no box changes", limit, async () => {
+test("a shape that cannot exist opens the message; Enter, Escape or its button closes it for good, no box changes", limit, async () => {
   await open();
   const given = ["8", "2", "2"];
   const core = await loadCore();
   const typed = given.reduce((state, text, i) => core.Text2_Change(state, i, text), core.Form_Load());
   const expected = core.Command1_Click(typed, 0, core.defaultSettings()).message;
-  await typeRow(given);
-  for (const key of ["Enter", "Escape"]) {
+  for (const close of ["Enter", "Escape", "button"]) {
+    await typeRow(given);
     await press("#Command1_0");
     const [open, title, text] = await message();
     assert.deepEqual([open, title, text], [true, expected.title, expected.text]);
     assert.match(text, /\n\nh = √\(b² − x²\) = √\(2² − 3²\)\n√\(−5\) не съществува/);
     assert.equal(await focused(), "", "the message's button has the focus");
     assert.deepEqual(await texts(), given.concat("", "", ""));
-    await tab.key(key);
-    assert.equal((await message())[0], false, key);
-    assert.equal(await focused(), "Command1_0", `${key}: the focus is back on Изчисли`);
+    if (close === "button") await tab.click("#Message button");
+    else await tab.key(close);
+    assert.equal((await message())[0], false, close);
+    if (close !== "button") assert.equal(await focused(), "Command1_0", `${close}: the focus is back on Изчисли`);
+    // Whatever comes next, once the page has answered it, leaves the message closed.
+    await tab.type("#Text2_0", "1");
+    await tab.click('#List1_0 option[value="3"]');
+    assert.equal((await message())[0], false, `${close}, then typing and another combination`);
+    await tab.click('#List1_0 option[value="0"]');
+    assert.deepEqual(await texts(), ["", "", "", "", "", ""]);
   }
 });
 
@@ -381,8 +389,12 @@ test("after one visit the page opens and calculates with the server gone", limit
 });
 
 // Each value box's tooltip and accessible description, and the tooltip shown.
+// Each box's working and description, then the picture's tooltip (its SVG title) and description.
 const working = () =>
-  read(() => [...document.querySelectorAll('[id^="Text2_"]')].map((b) => [b.getAttribute("title"), b.getAttribute("aria-description")]));
+  read(() => [
+    ...[...document.querySelectorAll('[id^="Text2_"]')].map((b) => [b.getAttribute("title"), b.getAttribute("aria-description")]),
+    [document.querySelector("#Picture1 > title")?.textContent, document.getElementById("Picture1").getAttribute("aria-description")],
+  ]);
 const tip = () =>
   tab.run(() => {
     const tip = document.getElementById("Working");
@@ -398,7 +410,7 @@ async function tipUnder(id) {
   assert.ok(Math.abs(under.left - box.left) < 1 && Math.abs(under.top - box.bottom) < 1, `tooltip ${JSON.stringify([under, box])}`);
 }
 
-test("after a calculation each box explains its measure, shown by F1; any change drops it", limit, async () => {
+test("after a calculation each box and the picture explain their measures, a box's shown by F1; any change drops it", limit, async () => {
   await open();
   const own = await working();
   const h =
@@ -415,6 +427,11 @@ test("after a calculation each box explains its measure, shown by F1; any change
     const shown = await working();
     assert.deepEqual(shown[3], [h, `${own[3][1]}\n${h}`], change);
     assert.deepEqual(shown[0], ["a = 8 — дадено", `${own[0][1]}\na = 8 — дадено`], change);
+    // The picture says what it shows, then explains the measures it shows beyond the six, exact
+    // forms included.
+    const [tooltip, said] = shown[6];
+    assert.equal(tooltip, said);
+    assert.match(said, /\nОще елементи на трапеца:\nm = \(a \+ c\) \/ 2 = \(8 \+ 2\) \/ 2 = 5\nd = √\(h² \+ m²\) = √\(4² \+ 5²\) = √41 ≈ 6/);
 
     await tab.focus("#Text2_3");
     await tab.key("F1");

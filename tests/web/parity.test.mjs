@@ -1,6 +1,6 @@
 // The WebAssembly core answers a press of «Изчисли» exactly as the native one: the same six texts
 // with each box's working, the same silence for invalid input, the same Bulgarian message with its
-// failing step; and the browser's number format for Bulgarian and English is the desktop's (the
+// failing step, the same solution, copied text and picture; and the browser's number format for Bulgarian and English is the desktop's (the
 // cases come from tests/parity_cases.cpp).
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
@@ -30,12 +30,23 @@ const stateOf = (c) => ({
 const before = ["", "", "", "", "", ""];
 
 // The press's outcome, in the shape the native tool writes it: six texts with the working, the
-// message of an arithmetic error (whose kind the message names), or nothing.
+// message of an arithmetic error (whose kind the message names), or nothing; and what else the
+// state then holds: the solution, what copying copies and Picture1.
 function written(from, to) {
-  if (to.message.title) return { title: to.message.title, text: to.message.text };
+  const svg = core.Picture1_Svg(to);
+  if (to.message.title) return { title: to.message.title, text: to.message.text, copy: to.copy, svg };
   if (JSON.stringify(to) === JSON.stringify(from)) return {};
   const six = (field) => to.rows.map((row) => row[field]);
-  return { texts: six("text"), explanations: six("working"), descriptions: six("description") };
+  return {
+    texts: six("text"),
+    explanations: six("working"),
+    descriptions: six("description"),
+    solution: to.solution,
+    copy: to.copy,
+    svg,
+    printWidth: to.picture.printWidth,
+    printScale: to.picture.printScale,
+  };
 }
 
 test(`the WebAssembly core gives the native core's answer in all ${cases.length} cases`, limit, () => {
