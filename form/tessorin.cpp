@@ -1,5 +1,6 @@
 #include "form/tessorin.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -17,10 +18,12 @@
 #include "form/colours.h"
 #include "form/combination_list.h"
 #include "form/drawing_box.h"
+#include "form/elements_window.h"
 #include "form/embedded_image.h"
 #include "model/combination.h"
 #include "window/controls.h"
 #include "window/describe.h"
+#include "window/elements.h"
 #include "window/working.h"
 
 namespace form {
@@ -166,6 +169,19 @@ void Tessorin::Connect() {
     ShowsTooltipOnF1(box);
   }
   ShowsTooltipOnF1(Picture1);
+  // The window for a problem as the book gives it: from the picture's context menu, and by its key
+  // anywhere in the window.
+  auto* open = new QAction(QString::fromUtf8(panel::elements::kOpenCommand), this);
+  open->setShortcut(QKeySequence(QString::fromLatin1(panel::elements::kOpenShortcut)));
+  open->setShortcutContext(Qt::WindowShortcut);
+  addAction(open);
+  Picture1->addAction(open);
+  Picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(open, &QAction::triggered, this, [this] {
+    auto* elements = new ElementsWindow(settings_);
+    elements->setAttribute(Qt::WA_DeleteOnClose);
+    elements->show();
+  });
   new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] {
     if (!state_.copy.empty()) QGuiApplication::clipboard()->setText(Q(state_.copy));
   });

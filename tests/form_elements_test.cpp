@@ -1,5 +1,7 @@
 // The problem window on the desktop: built from its table, typed into and pressed as a pupil does,
 // it paints what the window's state holds.
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -8,6 +10,7 @@
 
 #include "form/drawing_box.h"
 #include "form/elements_window.h"
+#include "form/tessorin.h"
 
 namespace {
 
@@ -89,6 +92,29 @@ class FormElementsTest : public QObject {
     QCOMPARE(Box(w, model::problem::kH)->text(), QStringLiteral("7,0000000"));
     if (qEnvironmentVariableIsSet("TRAPEZOID_ELEMENTS_SHOT"))
       w.grab().save(qEnvironmentVariable("TRAPEZOID_ELEMENTS_SHOT"));
+  }
+
+  void theCalculatorOpensItFromThePictureAndByItsKey() {
+    form::Tessorin calculator(Bulgarian());
+    calculator.show();
+    calculator.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&calculator));
+    const QList<QAction*> actions = calculator.Picture1->actions();
+    QCOMPARE(actions.size(), 1);
+    QCOMPARE(actions[0]->text(), QStringLiteral("Задача по дадени елементи…"));
+    QCOMPARE(actions[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    QCOMPARE(calculator.Picture1->contextMenuPolicy(), Qt::ActionsContextMenu);
+    const auto open = [] {
+      int shown = 0;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        shown += w->isVisible() && qobject_cast<form::ElementsWindow*>(w);
+      return shown;
+    };
+    QTest::keyClick(&calculator, Qt::Key_E, Qt::ControlModifier);
+    QTRY_COMPARE(open(), 1);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (qobject_cast<form::ElementsWindow*>(w)) w->close();
+    }
   }
 
   void givensThatDisagreeAreSaidAndNoBoxChanges() {

@@ -17,6 +17,9 @@
 namespace panel::elements {
 
 inline constexpr char kCaption[] = "Равнобедрен трапец — задача по дадени елементи";
+// How the calculator's window opens this one: from its picture's context menu and by this key.
+inline constexpr char kOpenCommand[] = "Задача по дадени елементи…";
+inline constexpr char kOpenShortcut[] = "Ctrl+E";
 
 // One row: an element, how the window names it, and whether a pupil can type it.
 struct RowSpec {
