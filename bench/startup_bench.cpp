@@ -1,5 +1,6 @@
 // Start-up time and peak memory of the calculator's window against the toolkit's floor: a bare
-// window of the same size with one label. Each start runs in a fresh child process, so that
+// window of the same size with one label; and of the window for a problem as the book gives it
+// against the calculator's. Each start runs in a fresh child process, so that
 // nothing is warm; the parent alternates the two and reports medians.
 //   startup_bench [rounds]        (default 30)
 #include <sys/resource.h>
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <vector>
 
+#include "form/elements_window.h"
 #include "form/tessorin.h"
 #include "runtime/qt/locale_settings.h"
 
@@ -36,12 +38,14 @@ class FirstPaint : public QObject {
   bool seen_ = false;
 };
 
-int Child(int argc, char* argv[], bool tessorin) {
+int Child(int argc, char* argv[], const char* kind) {
   const Clock::time_point start = Clock::now();
   QApplication app(argc, argv);
   std::unique_ptr<QWidget> window;
-  if (tessorin) {
+  if (std::strcmp(kind, "tessorin") == 0) {
     window = std::make_unique<form::Tessorin>(runtime::SystemSettings());
+  } else if (std::strcmp(kind, "elements") == 0) {
+    window = std::make_unique<form::ElementsWindow>(runtime::SystemSettings());
   } else {
     window = std::make_unique<QWidget>();
     window->setFixedSize(481, 424);
@@ -91,20 +95,23 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   if (argc == 3 && std::strcmp(argv[1], "--child") == 0) {
-    return Child(1, argv, std::strcmp(argv[2], "tessorin") == 0);
+    return Child(1, argv, argv[2]);
   }
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
   QCoreApplication app(argc, argv);
   const QString self = QCoreApplication::applicationFilePath();
-  std::vector<double> tTime, bTime;
-  std::vector<long> tMem, bMem;
-  RunChild(self, "bare");  // warm the disk cache for both
+  std::vector<double> tTime, bTime, eTime;
+  std::vector<long> tMem, bMem, eMem;
+  RunChild(self, "bare");  // warm the disk cache for all three
   RunChild(self, "tessorin");
+  RunChild(self, "elements");
   for (int i = 0; i < rounds; ++i) {
     const Sample b = RunChild(self, "bare");
     const Sample t = RunChild(self, "tessorin");
+    const Sample e = RunChild(self, "elements");
     bTime.push_back(b.micros), bMem.push_back(b.kilobytes);
     tTime.push_back(t.micros), tMem.push_back(t.kilobytes);
+    eTime.push_back(e.micros), eMem.push_back(e.kilobytes);
   }
   const double bare = Median(bTime), tessorin = Median(tTime);
   const long bareKb = Median(bMem), tessorinKb = Median(tMem);
@@ -115,5 +122,9 @@ int main(int argc, char* argv[]) {
   std::printf("Tessorin     %6.1f ms (%5.1f - %5.1f)  %5.1f MB\n", tessorin / 1000,
               Quantile(tTime, 0.25) / 1000, Quantile(tTime, 0.75) / 1000, tessorinKb / 1024.0);
   std::printf("ratio %.3f, extra memory %.1f MB\n", tessorin / bare, (tessorinKb - bareKb) / 1024.0);
+  const double elements = Median(eTime);
+  std::printf("problem window %6.1f ms (%5.1f - %5.1f)  %5.1f MB\n", elements / 1000,
+              Quantile(eTime, 0.25) / 1000, Quantile(eTime, 0.75) / 1000, Median(eMem) / 1024.0);
+  std::printf("problem window to Tessorin %.3f\n", elements / tessorin);
   return 0;
 }

@@ -71,6 +71,9 @@ class FormElementsTest : public QObject {
     QVERIFY(w.picture->picture() != panel::DefaultDrawing());
     QVERIFY(w.next->isHidden());
     QVERIFY(reported.isEmpty());
+    // TRAPEZOID_ELEMENTS_SHOTS=DIR keeps the window as it looks now, for the README.
+    if (qEnvironmentVariableIsSet("TRAPEZOID_ELEMENTS_SHOTS"))
+      w.grab().save(qEnvironmentVariable("TRAPEZOID_ELEMENTS_SHOTS") + QStringLiteral("/elements.png"));
     // A change drops what was found.
     QTest::keyClicks(Box(w, model::problem::kA), QStringLiteral("1"));
     QCOMPARE(Box(w, model::problem::kB)->text(), QString());
@@ -90,8 +93,8 @@ class FormElementsTest : public QObject {
     QTest::mouseClick(w.next, Qt::LeftButton);
     QCOMPARE(w.next->text(), QStringLiteral("Решение 2 от 2"));
     QCOMPARE(Box(w, model::problem::kH)->text(), QStringLiteral("7,0000000"));
-    if (qEnvironmentVariableIsSet("TRAPEZOID_ELEMENTS_SHOT"))
-      w.grab().save(qEnvironmentVariable("TRAPEZOID_ELEMENTS_SHOT"));
+    if (qEnvironmentVariableIsSet("TRAPEZOID_ELEMENTS_SHOTS"))
+      w.grab().save(qEnvironmentVariable("TRAPEZOID_ELEMENTS_SHOTS") + QStringLiteral("/elements-two.png"));
   }
 
   void theCalculatorOpensItFromThePictureAndByItsKey() {
