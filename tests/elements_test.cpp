@@ -7,6 +7,7 @@
 #include <set>
 
 #include "window/elements_controls.h"
+#include "window/trapezoid_drawing.h"
 
 namespace {
 
@@ -96,6 +97,9 @@ TEST(Elements, GivensThatCannotBeSolvedChangeNoBox) {
     EXPECT_EQ(s.message, message);
     EXPECT_EQ(s.rows, typed.rows);
     EXPECT_EQ(CloseMessage(s).message, Message{});
+    // The drawing says so where the figure is none, and keeps the default drawing otherwise.
+    const bool none = message.text.rfind("Няма такъв трапец", 0) == 0;
+    EXPECT_EQ(s.picture, none ? panel::WordsDrawing(message.text) : panel::DefaultDrawing()) << message.text;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/problem_text.h"
+#include "model/shape_sentence.h"
 #include "runtime/arithmetic_error.h"
 #include "runtime/format_number.h"
 #include "runtime/val.h"
@@ -188,6 +189,8 @@ State Solve(State state, int index, const runtime::RegionalSettings& settings) {
   const model::problem::Answer answer = model::problem::Solve(read.problem, settings);
   if (!answer.refused.empty()) {
     state.message = {kUnsolved, answer.refused};
+    // The drawing says it too where the figure is none.
+    if (answer.refused.rfind(model::kNoSuchTrapezoid, 0) == 0) state.picture = WordsDrawing(answer.refused);
     return state;
   }
   return Show(std::move(state), answer, index % static_cast<int>(answer.solutions.size()), settings);

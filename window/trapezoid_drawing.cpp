@@ -298,6 +298,8 @@ std::string ValueText(const std::string& letter, double value, double budget, do
   return text;
 }
 
+Picture WordsDrawing(const std::string& sentence) { return Words(sentence); }
+
 Picture TrapezoidDrawing(const model::Measures& measures, const model::ExactTerms& exact,
                          const runtime::RegionalSettings& settings) {
   const model::Shape shape = model::Classify(measures, exact);

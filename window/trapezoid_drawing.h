@@ -23,6 +23,9 @@ inline constexpr char kNotToScale[] = "не е в мащаб";
 Picture TrapezoidDrawing(const model::Measures& measures, const model::ExactTerms& exact,
                          const runtime::RegionalSettings& settings);
 
+// The picture of a sentence alone, «Няма такъв трапец:» on a line of its own and the reason below.
+Picture WordsDrawing(const std::string& sentence);
+
 // `letter` = `value` as a label writes it, in at most `budget` pixels at `px` where that keeps
 // three significant digits: "a = 21", "h ≈ 4,33".
 std::string ValueText(const std::string& letter, double value, double budget, double px,
