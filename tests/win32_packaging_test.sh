@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program as it is handed out: a 64-bit exe under 2 MB that imports only Windows' own
 # DLLs, with its version record, icon and manifest; and its installer, which under Wine installs
-# for the user alone, makes the Start-menu shortcut and the uninstall entry, and uninstalls again.
+# for the user alone, makes the Start-menu shortcuts (the second opens the window for a problem as
+# the book gives it) and the uninstall entry, and uninstalls again.
 #   win32_packaging_test.sh BUILD-DIR
 set -euo pipefail
 build=$1
@@ -35,6 +36,10 @@ installed=$(find "$prefix" -path '*/AppData/Local/Programs/Trapezoid/trapezoid.e
 [ -n "$installed" ] || fail "not installed in the user's programs folder"
 cmp -s "$installed" "$exe" || fail "installed a different program"
 [ -n "$(find "$prefix" -path '*/Start Menu/Programs/Трапец.lnk')" ] || fail "no Start-menu shortcut"
+elements=$(find "$prefix" -path '*/Start Menu/Programs/Трапец — задача по дадени елементи.lnk' | head -1)
+[ -n "$elements" ] || fail "no Start-menu shortcut to the problem window"
+# A shortcut keeps its arguments in UTF-16.
+tr -d '\0' <"$elements" | grep -qaF -- --elements || fail "the problem window's shortcut runs no --elements"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trapezoid'
 wine_run reg query "$key" /v DisplayVersion | grep -q '1.00' || fail "no uninstall entry"
 
@@ -42,6 +47,6 @@ folder=$(dirname "$installed")
 # _?= runs the uninstaller where it is and waits for it.
 wine_run "$folder/uninstall.exe" /S "_?=$(sed 's|.*/drive_c/|C:\\|; s|/|\\|g' <<<"$folder")"
 [ ! -e "$installed" ] || fail "the uninstaller left the program"
-[ -z "$(find "$prefix" -name 'Трапец.lnk')" ] || fail "the uninstaller left the shortcut"
+[ -z "$(find "$prefix" -name 'Трапец*.lnk')" ] || fail "the uninstaller left a shortcut"
 if wine_run reg query "$key" >/dev/null 2>&1; then fail "the uninstaller left its entry"; fi
 echo "trapezoid.exe: $size bytes, imports $(tr '\n' ' ' <<<"$dlls"); the installer installs and uninstalls"

@@ -1,5 +1,8 @@
 #include "win32/tessorin.h"
 
+#include <windowsx.h>
+
+#include <iterator>
 #include <utility>
 
 #include "win32/accessible.h"
@@ -23,8 +26,9 @@ Tessorin::Tessorin(HINSTANCE instance, runtime::RegionalSettings settings)
   LayOut(Dpi(window_));
   Describe();
   focus_ = Item(Control::Text1, 0);
-  ACCEL copy{FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopySolutionId};
-  keys_ = CreateAcceleratorTableW(&copy, 1);
+  ACCEL keys[] = {{FVIRTKEY | FCONTROL | FSHIFT, 'C', kCopySolutionId},
+                  {FVIRTKEY | FCONTROL, 'E', kElementsId}};
+  keys_ = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
   Dispatch(panel::Form_Load());
 }
 
@@ -47,6 +51,7 @@ HWND Tessorin::Item(Control control, int element) const {
 }
 
 bool Tessorin::PreTranslate(MSG& message) const {
+  if (elements_ != nullptr && elements_->PreTranslate(message)) return true;
   if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
   return TranslateAcceleratorW(window_, keys_, &message) != 0 || IsDialogMessageW(window_, &message) != 0;
 }
@@ -89,6 +94,17 @@ LRESULT Tessorin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == Item(Control::Picture1)) {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (lParam == -1) {  // from the keyboard: at the picture's corner
+          at = {0, 0};
+          ClientToScreen(Item(Control::Picture1), &at);
+        }
+        ShowPictureMenu(at);
+        return 0;
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_TIMER: HideHelp(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProcW(window_, message, wParam, lParam);
@@ -97,6 +113,7 @@ LRESULT Tessorin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Tessorin::OnCommand(int id, int code) {
   if (id == kCopySolutionId) CopySolution();
+  if (id == kElementsId) OpenElements();
   const int index = id - kFirstId;
   if (index < 0 || index >= static_cast<int>(controls_.size())) return;  // Enter's IDOK, Esc's IDCANCEL
   const panel::ControlSpec& spec = panel::Controls()[static_cast<std::size_t>(index)];
@@ -116,6 +133,26 @@ void Tessorin::OnCommand(int id, int code) {
       break;
     default: break;
   }
+}
+
+void Tessorin::ShowPictureMenu(POINT at) {
+  // The item shows the shortcut that does the same.
+  const std::string item = std::string(panel::elements::kOpenCommand) + "\t" + panel::elements::kOpenShortcut;
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, kElementsId, Wide(item).c_str());
+  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+  DestroyMenu(menu);
+  if (chosen == kElementsId) OpenElements();
+}
+
+// The problem window belongs to this one: it stands above it and keeps what it holds when closed.
+void Tessorin::OpenElements() {
+  if (elements_ == nullptr) {
+    elements_ = std::make_unique<ElementsWindow>(instance_, settings_, window_);
+    elements_->SetReporter(report_);
+  }
+  ShowWindow(elements_->Handle(), SW_SHOW);
+  SetForegroundWindow(elements_->Handle());
 }
 
 void Tessorin::Dispatch(panel::State next) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "runtime/regional_settings.h"
+#include "win32/elements_window.h"
 #include "window/controls.h"
 #include "window/form.h"
 
@@ -32,8 +33,12 @@ class Tessorin {
   // The control of this kind and element; nullptr for none.
   HWND Item(panel::layout::Control control, int element = 0) const;
   void SetReporter(Reporter reporter) { report_ = std::move(reporter); }
-  // Tab and the other keys of a dialog; true where `message` was handled.
+  // Tab and the other keys of a dialog, the window's shortcuts, and the same for the problem
+  // window it opened; true where `message` was handled.
   bool PreTranslate(MSG& message) const;
+  // The window for a problem as the book gives it, which the picture's context menu and Ctrl+E
+  // open; nullptr before it was first opened.
+  ElementsWindow* Elements() const { return elements_.get(); }
 
  private:
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -50,6 +55,8 @@ class Tessorin {
   LRESULT Colour(HDC dc, HWND control);
   void DrawButton(const DRAWITEMSTRUCT& item);
   void OnCommand(int id, int code);
+  void ShowPictureMenu(POINT at);
+  void OpenElements();
 
   // Takes the state an event returned and paints it; a message it holds is shown, then closed.
   void Dispatch(panel::State next);
@@ -68,6 +75,7 @@ class Tessorin {
   // dialog keys Enter and Esc send.
   static constexpr int kFirstId = 100;
   static constexpr int kCopySolutionId = 99;
+  static constexpr int kElementsId = 98;
 
   HINSTANCE instance_;
   runtime::RegionalSettings settings_;
@@ -81,7 +89,8 @@ class Tessorin {
   std::vector<HBRUSH> brushes_;  // by index in panel::Controls(); nullptr where it has no colour
   HBRUSH windowBrush_ = nullptr;
   int dpi_ = 96;
-  HACCEL keys_ = nullptr;  // Ctrl+Shift+C
+  HACCEL keys_ = nullptr;  // Ctrl+Shift+C, Ctrl+E
+  std::unique_ptr<ElementsWindow> elements_;
   panel::State state_;
   bool painting_ = false;  // the controls' notifications while the window paints are its own echoes
 };

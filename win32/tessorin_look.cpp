@@ -9,6 +9,7 @@
 
 #include "model/combination.h"
 #include "win32/accessible.h"
+#include "win32/look.h"
 #include "win32/picture.h"
 #include "win32/tessorin.h"
 #include "win32/wide.h"
@@ -26,30 +27,6 @@ constexpr wchar_t kClassName[] = L"Tessorin";
 // maximise box. Not WS_CLIPCHILDREN: the frame draws no background of its own, so the window
 // paints it.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-
-COLORREF ToColorRef(panel::colours::Rgb c) {
-  return RGB(static_cast<BYTE>(c.red), static_cast<BYTE>(c.green), static_cast<BYTE>(c.blue));
-}
-
-// Windows 10's functions for a screen's density, looked up so that the program still starts on
-// older Windows, where the density of the whole desktop stands for every screen.
-template <typename Function>
-Function User32(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
-RECT FrameFor(int width, int height, int dpi) {
-  RECT r{0, 0, width, height};
-  using Adjust = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjust = User32<Adjust>("AdjustWindowRectExForDpi");
-  if (adjust != nullptr) {
-    adjust(&r, kFrameStyle, FALSE, 0, static_cast<UINT>(dpi));
-  } else {
-    AdjustWindowRectEx(&r, kFrameStyle, FALSE, 0);
-  }
-  return r;
-}
 
 const wchar_t* ClassOf(Control control) {
   switch (control) {
@@ -84,15 +61,7 @@ bool Sunken(Control control) {
 
 }  // namespace
 
-int Tessorin::Dpi(HWND window) {
-  using GetDpi = UINT(WINAPI*)(HWND);
-  static const auto get = User32<GetDpi>("GetDpiForWindow");
-  if (get != nullptr) return static_cast<int>(get(window));
-  HDC dc = GetDC(window);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(window, dc);
-  return dpi;
-}
+int Tessorin::Dpi(HWND window) { return DpiOf(window); }
 
 void Tessorin::CreateFrame() {
   WNDCLASSEXW existing{sizeof existing};
@@ -157,23 +126,10 @@ void Tessorin::LayOut(int dpi) {
   auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
   const int width = scale(panel::kForm.width);
   const int height = scale(panel::kForm.height);
-  RECT frame = FrameFor(width, height, dpi);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // The title bar may keep another density's height for a while; the client area is what counts.
-  RECT client;
-  GetClientRect(window_, &client);
-  if (client.right != width || client.bottom != height) {
-    GetWindowRect(window_, &frame);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + width - client.right,
-                 frame.bottom - frame.top + height - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  SizeClient(window_, kFrameStyle, width, height, dpi);
 
   HFONT old = font_;
-  font_ = CreateFontW(-MulDiv(panel::kForm.fontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                      RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                      DEFAULT_PITCH | FF_ROMAN, Wide(panel::kForm.fontFamily).c_str());
+  font_ = MakeFont(panel::kForm.fontFamily, panel::kForm.fontPoints, dpi);
   const std::vector<panel::ControlSpec>& specs = panel::Controls();
   for (std::size_t i = 0; i < specs.size(); ++i) {
     const layout::Rect r = specs[i].InWindow();
@@ -218,29 +174,11 @@ LRESULT Tessorin::Colour(HDC dc, HWND control) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
-// A button face of exactly the table's colour, raised, and sunken while pressed.
+// A button face of exactly the table's colour.
 void Tessorin::DrawButton(const DRAWITEMSTRUCT& item) {
   const auto found = std::find(controls_.begin(), controls_.end(), item.hwndItem);
   if (found == controls_.end()) return;
-  RECT face = item.rcItem;
-  HDC dc = item.hDC;
-  FillRect(dc, &face, brushes_[static_cast<std::size_t>(found - controls_.begin())]);
-  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-  DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-  wchar_t caption[64] = {};
-  GetWindowTextW(item.hwndItem, caption, 64);
-  RECT text = face;
-  if (pressed) OffsetRect(&text, 1, 1);
-  HGDIOBJ old = SelectObject(dc, font_);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, old);
-  if ((item.itemState & ODS_FOCUS) != 0) {
-    const int inset = MulDiv(4, dpi_, 96);
-    InflateRect(&face, -inset, -inset);
-    DrawFocusRect(dc, &face);
-  }
+  DrawColouredButton(item, brushes_[static_cast<std::size_t>(found - controls_.begin())], font_, dpi_);
 }
 
 }  // namespace win32

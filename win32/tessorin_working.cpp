@@ -5,9 +5,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "win32/accessible.h"
+#include "win32/clipboard.h"
 #include "win32/tessorin.h"
 #include "win32/wide.h"
 #include "window/working.h"
@@ -17,19 +17,7 @@ namespace win32 {
 using panel::layout::Control;
 
 // As plain text, with Windows' line breaks.
-void Tessorin::CopySolution() const {
-  if (state_.copy.empty() || !OpenClipboard(window_)) return;
-  std::wstring text;
-  for (wchar_t c : Wide(state_.copy)) text += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
-  }
-  CloseClipboard();
-}
+void Tessorin::CopySolution() const { CopyText(window_, state_.copy); }
 
 // The working: a tooltip on each value box and on the picture under the mouse, and one that F1
 // shows below the box with the focus.
