@@ -11,7 +11,8 @@ import { serve } from "./serve.mjs";
 import { WebKitTab } from "./webkit.mjs";
 
 export const root = join(dirname(fileURLToPath(import.meta.url)), "..");
-export const site = join(root, "build-web", "site");
+// The built site: build-web's, or the one TRAPEZOID_SITE names (CTest names its own build's).
+export const site = process.env.TRAPEZOID_SITE ?? join(root, "build-web", "site");
 
 export const engines = ["chromium", "firefox", "webkit"];
 

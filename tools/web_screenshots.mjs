@@ -3,8 +3,11 @@
 //   node tools/web_screenshots.mjs [DESKTOP.png] [PHONE.png]   (defaults docs/web.png, docs/web-phone.png)
 //   node tools/web_screenshots.mjs --engines DIR   every engine at desktop, portrait and landscape
 //                                                  size, into DIR/ENGINE-SIZE.png, to look at
+//   node tools/web_screenshots.mjs --elements DIR  the problem window (elements.html) with bases 27
+//                                                  and 13 and α 45° at desktop width and on a phone,
+//                                                  and with two trapezoids, into DIR/elements-*.png
 import { join } from "node:path";
-import { engines, openTab, root, serveSite } from "./browser.mjs";
+import { engines, openTab, root, serveSite, until } from "./browser.mjs";
 
 const sizes = { desktop: [800, 600], portrait: [360, 740], landscape: [740, 360] };
 const { server, url } = await serveSite();
@@ -56,8 +59,38 @@ async function everyEngine(dir) {
   }
 }
 
+// The problem window with a problem its address names, once the page has answered it.
+async function showProblem(tab, query) {
+  await tab.open(`${url}elements.html${query}`);
+  const answered = () => Number(document.getElementById("Elements")?.dataset.calculations ?? 0) > 0;
+  await until(() => tab.run(answered), "the page's answer to the address's problem");
+  await tab.run(() => import("./elements.js").then((page) => page.settled()).then(() => document.fonts.ready).then(() => undefined));
+}
+
+async function elements(dir) {
+  const tab = await openTab("chromium");
+  try {
+    const save = async (name, full) => {
+      const path = join(dir, `elements-${name}.png`);
+      await tab.page.screenshot({ path, fullPage: full });
+      console.log(`saved ${path}`);
+    };
+    await tab.size(760, 620);
+    await showProblem(tab, "?a=27&c=13&alpha=45&locale=bg-BG");
+    await save("desktop", false);
+    await showProblem(tab, "?R=5&a=8&c=6&locale=bg-BG");
+    await save("two", false);
+    await tab.size(...sizes.portrait, 2);
+    await showProblem(tab, "?a=27&c=13&alpha=45&locale=bg-BG");
+    await save("phone", true);
+  } finally {
+    await tab.close();
+  }
+}
+
 try {
   if (process.argv[2] === "--engines") await everyEngine(process.argv[3]);
+  else if (process.argv[2] === "--elements") await elements(process.argv[3]);
   else await readme(...process.argv.slice(2));
 } finally {
   server.close();

@@ -4,13 +4,19 @@
 let started;
 let attempt = 0;
 let failed = false;
+// The window whose state the worker keeps, as the page names it (data-core-window); the design's
+// where it names none.
+const windowName = document.querySelector("[data-core-window]")?.dataset.coreWindow;
 
 // The core as the page talks to it: the loaded state, the default number settings, and `run`,
 // which hands the worker a list of events and resolves to the state they leave and its SVG. One
 // list at a time: each caller awaits its answer before sending the next.
 function start() {
   // A new worker on a new address, so that nothing of a failed start is reused.
-  const worker = new Worker(attempt++ === 0 ? "./core_worker.js" : `./core_worker.js?attempt=${attempt}`, { type: "module" });
+  // Its name says which window's state it keeps: the address may not reach it (a service worker
+  // answers every address of the file with the one it keeps).
+  const url = attempt++ === 0 ? "./core_worker.js" : `./core_worker.js?attempt=${attempt}`;
+  const worker = new Worker(url, { type: "module", name: windowName ?? "design" });
   let answer;
   let broken; // a worker that failed answers no more: every later list is refused at once
   const run = (events) =>

@@ -1,8 +1,11 @@
 // Build tool, run under node: writes the page, the web app manifest and a description of the
 // window for the browser tests, all from the window's tables, so that the page paints at once and
 // a changed number or word changes both front ends.
-//   make_page OUTDIR LOOK.css START.js "MODULE..." ICON...
+//   make_page OUTDIR LOOK.css ELEMENTS.css START.js "MODULE..." "ELEMENTS_MODULE..." ICON...
 //     (each icon as icons/48x48.png or icons/scalable.svg)
+// Besides index.html it writes elements.html, the window for a problem as the book gives it, from
+// that window's table (window/elements_controls.h) in the same way, with its own styles (ELEMENTS.css)
+// and modules.
 // The page carries its styles (LOOK.css, how controls are drawn, then the design's places and
 // colours), its drawing (the default drawing as SVG, from the same data the windows paint) and the script
 // that starts its MODULEs after the first paint (START.js) in itself, so that nothing but the page stands
@@ -20,6 +23,8 @@
 #include "window/controls.h"
 #include "window/describe.h"
 #include "window/drawing.h"
+#include "window/elements.h"
+#include "window/elements_controls.h"
 #include "window/form.h"
 #include "window/svg.h"
 
@@ -69,6 +74,11 @@ std::string Spoken(const Entry& e, std::string_view shown = {}) {
 // Both layouts, decided by media queries before the first paint: the design's window for a mouse
 // on a wide screen, one column for fingers (two side by side on a phone held sideways).
 constexpr char kDesktop[] = "(min-width: 481px) and (not (pointer: coarse))";
+
+// The link under the design's window to the window for a problem as the book gives it, which the
+// manifest's shortcut names too.
+constexpr char kElementsLink[] = "Задача по дадени елементи…";
+constexpr char kElsewhere[] = "Още";
 
 // The window stands as the load leaves it.
 const panel::State& Loaded() {
@@ -138,7 +148,7 @@ void WriteBox(std::ostream& out, const Entry& box) {
 // What the page carries in itself besides the window's tables: the styles, the drawing, the
 // script that starts the behaviour, and the modules it starts.
 struct Inlined {
-  std::string style, drawing, start, modules, touchIcon;
+  std::string style, drawing, start, modules, touchIcon, elementsStyle, elementsModules;
 };
 
 // The drawing, written into the page, so that no file has to arrive before it shows. It takes the
@@ -233,7 +243,9 @@ std::string Page(const Inlined& inlined) {
   // printing puts it on paper; where the phone can share, the problem's address goes with it.
   out << "<section id=\"Steps\" aria-live=\"polite\" hidden></section>\n"
       << "<button type=\"button\" id=\"Share\" hidden>" << Html(texts::kShare) << "</button>\n"
-      << "</main>\n<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" "
+      << "</main>\n<nav id=\"Elsewhere\" aria-label=\"" << Html(kElsewhere)
+      << "\"><a id=\"ElementsLink\" href=\"elements.html\">" << Html(kElementsLink)
+      << "</a></nav>\n<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" "
          "aria-describedby=\"MessageText\" data-no-core-title=\""
       << Html(texts::kNoCoreTitle) << "\" data-no-core=\"" << Html(texts::kNoCore) << "\">\n"
       << "<h2 id=\"MessageTitle\"></h2>\n<p id=\"MessageText\"></p>\n"
@@ -268,6 +280,124 @@ std::string Styles() {
   return out.str();
 }
 
+namespace el = panel::elements;
+
+// The id of a control of the problem window: the table's (window/elements_controls.h), or for the
+// labels that have none, the title's and each row's letter and name after its box.
+std::string ElementId(const el::Control& c) {
+  const std::string id = el::Id(c);
+  if (!id.empty()) return id;
+  if (c.kind == el::Kind::Title) return "E_Title";
+  const std::string box =
+      "E_" +
+      std::string(model::problem::kElementNames[el::kRows.at(static_cast<std::size_t>(c.index)).element]);
+  return box + (c.kind == el::Kind::Letter ? "_letter" : "_name");
+}
+
+// The element whose box is the control's rectangle: a tick's label holds its box and words.
+std::string ElementSelector(const el::Control& c) {
+  return c.kind == el::Kind::Tick ? "label[for=\"" + ElementId(c) + "\"]" : '#' + ElementId(c);
+}
+
+std::string ElementSpoken(const el::Control& c) { return " aria-description=\"" + Html(c.description) + '"'; }
+
+void WriteElement(std::ostream& out, const el::Control& c, const Inlined& inlined) {
+  const std::string id = ElementId(c);
+  switch (c.kind) {
+    case el::Kind::Title: out << "<h1 id=\"" << id << "\">" << Html(c.text) << "</h1>\n"; break;
+    case el::Kind::Letter:
+      out << "<span class=\"letter\" id=\"" << id << "\">" << Html(c.text) << "</span>\n";
+      break;
+    case el::Kind::Name:
+      out << "<label class=\"name\" id=\"" << id << "\" for=\"" << id.substr(0, id.rfind('_')) << "\">"
+          << Html(c.text) << "</label>\n";
+      break;
+    case el::Kind::Box: {
+      // A box the pupil can type in carries the name its value has in an address; φ and O's
+      // distances are found only. Under it, what its tooltip says, which a phone shows as text.
+      const el::RowSpec& row = el::kRows.at(static_cast<std::size_t>(c.index));
+      out << "<input type=\"text\" id=\"" << id
+          << "\" class=\"box\" autocomplete=\"off\" spellcheck=\"false\""
+          << (row.element == model::problem::kAlpha ? "" : " inputmode=\"decimal\"")
+          << (row.typed ? " data-typed" : " readonly") << " aria-label=\"" << Html(c.name) << '"'
+          << ElementSpoken(c) << ">\n<span class=\"why\" id=\"" << id << "_why\" hidden></span>\n";
+      break;
+    }
+    case el::Kind::Tick:
+      out << "<label class=\"tick\" for=\"" << id << "\"><input type=\"checkbox\" id=\"" << id << '"'
+          << ElementSpoken(c) << '>' << Html(c.text) << "</label>\n";
+      break;
+    case el::Kind::Ratio:
+      out << "<input type=\"text\" id=\"" << id
+          << "\" class=\"box\" autocomplete=\"off\" spellcheck=\"false\" "
+          << "inputmode=\"decimal\" disabled aria-label=\"" << Html(c.name) << '"' << ElementSpoken(c)
+          << ">\n";
+      break;
+    case el::Kind::Calculate:
+    case el::Kind::Clear:
+      out << "<button type=\"button\" id=\"" << id << '"' << ElementSpoken(c) << '>' << Html(c.text)
+          << "</button>\n";
+      break;
+    case el::Kind::Switch:
+      out << "<button type=\"button\" id=\"" << id << "\" hidden" << ElementSpoken(c) << "></button>\n";
+      break;
+    case el::Kind::Picture: {
+      const std::string root = "<svg ", role = " role=\"img\"";
+      std::string rest = inlined.drawing.substr(inlined.drawing.find(root) + root.size());
+      const std::size_t own = rest.find(role);
+      if (own < rest.find('>')) rest.erase(own, role.size());
+      out << "<svg id=\"" << id << "\" role=\"img\" aria-label=\"" << Html(c.name) << "\" " << rest;
+      break;
+    }
+    case el::Kind::Solution:
+      out << "<pre id=\"" << id << "\" tabindex=\"0\" role=\"region\" aria-label=\"" << Html(c.name) << '"'
+          << ElementSpoken(c) << "></pre>\n";
+      break;
+  }
+}
+
+// The problem window's places at desktop width and its colours, from its table.
+std::string ElementsStyles() {
+  const panel::FormSpec& form = panel::kForm;
+  std::ostringstream out;
+  out << "html,#Elements{background:" << Hex(form.background) << "}\n"
+      << "#Elements,#Message{font:" << form.fontPoints << "pt \"" << form.fontFamily
+      << "\",\"Liberation Serif\",serif}\n";
+  for (const el::Control& c : el::Controls()) {
+    if (c.background) out << ElementSelector(c) << "{background:" << Hex(*c.background) << "}\n";
+  }
+  out << "@media " << kDesktop << " {\n#Elements{width:" << el::kWidth << "px;height:" << el::kHeight
+      << "px}\n";
+  for (const el::Control& c : el::Controls()) out << ElementSelector(c) << '{' << Box(c.rect) << "}\n";
+  out << "}\n";
+  return out.str();
+}
+
+// elements.html: the problem window, its controls in their table's order, which is the tab order.
+std::string ElementsPage(const Inlined& inlined) {
+  const panel::FormSpec& form = panel::kForm;
+  std::ostringstream out;
+  out << "<!doctype html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
+      << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+      << "<title>" << Html(el::kCaption) << "</title>\n"
+      << "<meta name=\"theme-color\" content=\"" << Hex(form.background) << "\">\n"
+      << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
+      << "<link rel=\"icon\" href=\"icons/scalable.svg\" type=\"image/svg+xml\">\n"
+      << "<link rel=\"apple-touch-icon\" href=\"" << inlined.touchIcon << "\">\n"
+      << "<style>\n"
+      << inlined.elementsStyle << "</style>\n</head>\n<body>\n"
+      << "<main id=\"Elements\" data-core-window=\"elements\" aria-label=\"" << Html(el::kCaption) << "\">\n";
+  for (const el::Control& c : el::Controls()) WriteElement(out, c, inlined);
+  out << "</main>\n<dialog id=\"Message\" aria-labelledby=\"MessageTitle\" aria-describedby=\"MessageText\" "
+         "data-no-core-title=\""
+      << Html(texts::kNoCoreTitle) << "\" data-no-core=\"" << Html(texts::kNoCore) << "\">\n"
+      << "<h2 id=\"MessageTitle\"></h2>\n<p id=\"MessageText\"></p>\n"
+      << "<form method=\"dialog\"><button autofocus>" << Html(texts::kOk) << "</button></form>\n"
+      << "</dialog>\n<script type=\"module\" data-modules=\"" << Html(inlined.elementsModules) << "\">\n"
+      << inlined.start << "</script>\n</body>\n</html>\n";
+  return out.str();
+}
+
 std::string Manifest(const std::vector<std::string>& icons) {
   std::ostringstream out;
   const panel::FormSpec& form = panel::kForm;
@@ -285,7 +415,8 @@ std::string Manifest(const std::vector<std::string>& icons) {
     out << (&icon != &icons.front() ? "," : "") << "\n    {\"src\": " << Json(icon) << ", \"sizes\": \""
         << size << "\", \"type\": \"" << (svg ? "image/svg+xml" : "image/png") << "\"}";
   }
-  out << "\n  ]\n}\n";
+  out << "\n  ],\n  \"shortcuts\": [\n    {\"name\": " << Json(el::kCaption)
+      << ", \"short_name\": " << Json(kElementsLink) << ", \"url\": \"elements.html\"}\n  ]\n}\n";
   return out.str();
 }
 
@@ -337,16 +468,19 @@ std::string Read(const char* path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 5) {
-    std::fprintf(stderr, "usage: make_page OUTDIR LOOK.css START.js \"MODULE...\" ICON...\n");
+  if (argc < 7) {
+    std::fprintf(stderr,
+                 "usage: make_page OUTDIR LOOK.css ELEMENTS.css START.js \"MODULE...\" "
+                 "\"ELEMENTS_MODULE...\" ICON...\n");
     return 2;
   }
   const std::string dir = std::string(argv[1]) + '/';
-  const std::vector<std::string> icons(argv + 5, argv + argc);
-  const Inlined inlined{Read(argv[2]) + Styles(), panel::WriteSvg(panel::DefaultDrawing()), Read(argv[3]),
-                        argv[4], LargestPng(icons)};
-  const bool ok = Write(dir + "index.html", Page(inlined)) &&
-                  Write(dir + "manifest.webmanifest", Manifest(icons)) &&
-                  Write(dir + "window.json", Description());
+  const std::vector<std::string> icons(argv + 7, argv + argc);
+  const Inlined inlined{
+      Read(argv[2]) + Styles(), panel::WriteSvg(panel::DefaultDrawing()), Read(argv[4]), argv[5],
+      LargestPng(icons),        Read(argv[3]) + ElementsStyles(),         argv[6]};
+  const bool ok =
+      Write(dir + "index.html", Page(inlined)) && Write(dir + "elements.html", ElementsPage(inlined)) &&
+      Write(dir + "manifest.webmanifest", Manifest(icons)) && Write(dir + "window.json", Description());
   return ok ? 0 : 1;
 }

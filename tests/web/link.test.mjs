@@ -2,7 +2,7 @@
 // anything else in it, however hostile, is ignored.
 import assert from "node:assert/strict";
 import { test } from "node:test";
-import { problemSearch, readProblem, typedForm } from "../../web/link.js";
+import { elementsSearch, problemSearch, readElements, readProblem, typedForm } from "../../web/link.js";
 import { numberFormat, pageLocale } from "../../web/regional.js";
 
 const limit = { timeout: 60_000 }; // no test waits longer
@@ -64,4 +64,36 @@ test("?locale= names the number format's language; a name that is no language ta
   ];
   for (const [search, locale] of cases) assert.equal(pageLocale(search), locale, search);
   assert.equal(numberFormat(pageLocale("?locale=bg_BG")).decimalSymbol, ",");
+});
+
+// The problem window's address: its boxes and ticks by the command line's names.
+const names = ["a", "c", "b", "h", "P", "S", "m", "d", "alpha", "beta", "R", "r"];
+const conditions = ["incircle", "perpendicular_diagonals", "diagonal_perpendicular_to_leg", "diagonal_bisects_angle", "bases_ratio"];
+
+test("a problem window's address: givens, α's sin/cos/tg forms, ticks and the ratio; nothing else", limit, () => {
+  const cases = [
+    ["?a=27&c=13&alpha=45&incircle&bases_ratio=7:3", { values: { a: "27", c: "13", alpha: "45" }, ticks: ["incircle", "bases_ratio"], ratio: "7:3" }],
+    ["?alpha=sin+0,6&b=4.5&locale=bg-BG", { values: { b: "4.5", alpha: "sin 0,6" }, ticks: [] }],
+    ["?alpha=tg%200.75&R=5", { values: { R: "5", alpha: "tg 0.75" }, ticks: [] }],
+    // forms a box must not take: β and the lengths are plain numbers; found-only elements and
+    // unknown conditions are no givens; a ratio that is no ratio ticks nothing
+    [
+      "?a=-4&c=1e9&b=<img src=x onerror=alert(1)>&beta=sin 0,6&phi=30&O_to_AB=2&h=1;2&m=12345678901234&bases_ratio=7&square",
+      null,
+    ],
+    ["?bases_ratio=7:3:1&perpendicular_diagonals=", { values: {}, ticks: ["perpendicular_diagonals"] }],
+    ["?locale=bg-BG", null],
+  ];
+  for (const [search, expected] of cases) assert.deepEqual(readElements(search, names, conditions), expected, search);
+});
+
+test("after a calculation the address names the problem solved, other parameters kept", limit, () => {
+  const solved = { values: { c: "13", a: "27", alpha: "sin 0,6" }, ticks: ["bases_ratio", "incircle"], ratio: "7:3" };
+  const search = elementsSearch("?a=1&locale=bg-BG&r=2", solved, names, conditions);
+  assert.equal(search, "?a=27&c=13&alpha=sin+0,6&incircle&bases_ratio=7:3&locale=bg-BG");
+  // it reads back as the same problem
+  assert.deepEqual(readElements(search, names, conditions), { ...solved, ticks: ["incircle", "bases_ratio"] });
+  // a value that no link could carry is left out, as is a ratio ticked without a readable ratio
+  assert.equal(elementsSearch("", { values: { a: "8<b>", c: "6" }, ticks: ["bases_ratio"], ratio: "x" }, names, conditions), "?c=6");
+  assert.equal(elementsSearch("?locale=bg-BG", { values: {}, ticks: [] }, names, conditions), "?locale=bg-BG");
 });

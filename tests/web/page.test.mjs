@@ -6,11 +6,11 @@ import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
 import { after, before, test as nodeTest } from "node:test";
-import { openTab, pageTest, root, serveSite, until } from "../../tools/browser.mjs";
+import { openTab, pageTest, root, serveSite, site, until } from "../../tools/browser.mjs";
 import { loadCore } from "./core.mjs";
 
 const engine = process.env.BROWSER ?? "chromium";
-const design = JSON.parse(readFileSync(join(root, "build-web", "web", "page", "window.json"), "utf8"));
+const design = JSON.parse(readFileSync(join(site, "..", "web", "page", "window.json"), "utf8"));
 // The window as its design draws it, written down by hand: places and tab order are held to it.
 const designed = JSON.parse(readFileSync(join(root, "tests", "design", "window.json"), "utf8"));
 const example = ["8", "5", "2", "4", "20", "20"]; // a, b, c, h, P, S of the assignment
