@@ -23,9 +23,6 @@ namespace el = panel::elements;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// A box found by «Изчисли» stands apart from the typed ones: another background, read-only.
-constexpr QRgb kFound = qRgb(255, 255, 208);
-
 }  // namespace
 
 ElementsWindow::ElementsWindow(runtime::RegionalSettings settings, QWidget* parent)
@@ -142,7 +139,7 @@ void ElementsWindow::Paint() {
     if (box->text() != Q(row.text)) box->setText(Q(row.text));
     box->setToolTip(Q(row.tooltip));
     box->setReadOnly(row.found || !el::kRows[static_cast<std::size_t>(r)].typed);
-    colours::PaintBackground(box, row.found ? kFound : qRgb(255, 255, 255));
+    colours::PaintBackground(box, row.found ? colours::ToQRgb(panel::colours::kFound) : qRgb(255, 255, 255));
   }
   for (int c = 0; c < model::problem::kConditionCount; ++c) {
     ticks[static_cast<std::size_t>(c)]->setChecked(state_.ticks[static_cast<std::size_t>(c)]);

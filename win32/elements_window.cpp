@@ -23,8 +23,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TrapezoidElements";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-// A box found by «Изчисли» stands apart from the typed ones, as on the desktop.
-constexpr panel::colours::Rgb kFound = {255, 255, 208};
 
 const wchar_t* ClassOf(Kind kind) {
   switch (kind) {
@@ -77,7 +75,7 @@ ElementsWindow::ElementsWindow(HINSTANCE instance, runtime::RegionalSettings set
       owned_(owner != nullptr) {
   windowBrush_ = CreateSolidBrush(ToColorRef(panel::colours::kWindow));
   headingBrush_ = CreateSolidBrush(ToColorRef(panel::colours::kHeading));
-  foundBrush_ = CreateSolidBrush(ToColorRef(kFound));
+  foundBrush_ = CreateSolidBrush(ToColorRef(panel::colours::kFound));
   calculateBrush_ = CreateSolidBrush(ToColorRef(panel::colours::kCalculate));
   clearBrush_ = CreateSolidBrush(ToColorRef(panel::colours::kClear));
   CreateFrame(owner);
@@ -328,7 +326,7 @@ LRESULT ElementsWindow::Colour(HDC dc, HWND control) {
       return reinterpret_cast<LRESULT>(windowBrush_);
     case Kind::Box:
       if (state_.rows[static_cast<std::size_t>(spec.index)].found) {
-        SetBkColor(dc, ToColorRef(kFound));
+        SetBkColor(dc, ToColorRef(panel::colours::kFound));
         return reinterpret_cast<LRESULT>(foundBrush_);
       }
       break;
